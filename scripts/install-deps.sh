@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages that building, running and testing Tandrel need.
+set -euo pipefail
+packages=(
+    cmake g++ make pkg-config clang-format
+    qt6-base-dev libgl-dev libx11-dev libxtst-dev libxrandr-dev libgtest-dev
+    xvfb xauth openbox xterm xclip xdotool x11-utils fonts-dejavu-core
+)
+as_root=()
+[[ $(id -u) -eq 0 ]] || as_root=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${as_root[@]}" apt-get update
+"${as_root[@]}" apt-get install -y --no-install-recommends "${packages[@]}"

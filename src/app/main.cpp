@@ -1,0 +1,12 @@
+#include "platform/real_platform.h"
+#include "window/tandrel.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    tandrel::RealPlatform realPlatform;
+    tandrel::Tandrel window(realPlatform.platform());
+    window.show();
+    return app.exec();
+}

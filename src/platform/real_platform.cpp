@@ -1,0 +1,90 @@
+#include "platform/real_platform.h"
+
+#include "platform/posix/drive_file_system.h"
+#include "platform/posix/process_launcher.h"
+#include "platform/qt/qt_services.h"
+#include "platform/unavailable.h"
+#include "platform/x11/x11_keystrokes.h"
+#include "platform/x11/x11_windows.h"
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace tandrel {
+
+namespace {
+
+class ImmediateProcessEnd : public ProcessEnd {
+public:
+    explicit ImmediateProcessEnd(Keystrokes& keystrokes)
+        : keystrokes_(keystrokes)
+    {
+    }
+    void endProcess() override
+    {
+        keystrokes_.releaseAll();
+        std::fflush(nullptr);
+        ::_exit(0);
+    }
+
+private:
+    Keystrokes& keystrokes_;
+};
+
+// Keystrokes and windows on the X server of the session, or stand-ins that say why there
+// are none (a Wayland session without XWayland, a console).
+struct Desktop {
+    std::unique_ptr<Keystrokes> keystrokes;
+    std::unique_ptr<Windows> windows;
+    ProcessWindows* processWindows = nullptr;
+
+    static Desktop forSession()
+    {
+        Desktop desktop;
+        auto typing = qEnvironmentVariableIsEmpty("DISPLAY") ? nullptr : x11::openDisplay();
+        auto windowing = typing ? x11::openDisplay() : nullptr;
+        if (!typing || !windowing) {
+            desktop.keystrokes = std::make_unique<UnavailableKeystrokes>();
+            desktop.windows = std::make_unique<UnavailableWindows>();
+            return desktop;
+        }
+        auto windows = std::make_unique<X11Windows>(std::move(windowing));
+        desktop.processWindows = windows.get();
+        desktop.windows = std::move(windows);
+        desktop.keystrokes = std::make_unique<X11Keystrokes>(std::move(typing));
+        return desktop;
+    }
+};
+
+} // namespace
+
+struct RealPlatform::Services {
+    Desktop desktop = Desktop::forSession();
+    QtClipboard clipboard;
+    DriveFileSystem files{DriveFileSystem::rootsFromEnvironment()};
+    ProcessLauncher processes{files, desktop.processWindows};
+    QtMessageBoxes messages;
+    QtClock clock;
+    UnavailablePrinter printer;
+    QtDisplay display;
+    UnavailableShortcuts shortcuts;
+    ImmediateProcessEnd processEnd{*desktop.keystrokes};
+};
+
+RealPlatform::RealPlatform()
+    : services_(std::make_unique<Services>())
+{
+    services_->files.prepareSystemDrive(QLatin1Char('C'));
+}
+
+RealPlatform::~RealPlatform() = default;
+
+Platform RealPlatform::platform()
+{
+    Services& s = *services_;
+    return Platform{*s.desktop.keystrokes, *s.desktop.windows, s.processes, s.clipboard,
+                    s.files,                s.messages,         s.clock,     s.printer,
+                    s.display,              s.shortcuts,        s.processEnd};
+}
+
+} // namespace tandrel

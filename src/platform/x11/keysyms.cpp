@@ -1,0 +1,74 @@
+#include "platform/x11/keysyms.h"
+
+namespace tandrel {
+
+quint32 keysymForCharacter(char32_t character)
+{
+    switch (character) {
+    case U'\r':
+    case U'\n':
+        return keysym::returnKey;
+    case U'\t':
+        return keysym::tab;
+    case U'\b':
+        return keysym::backSpace;
+    case U'\x1b':
+        return keysym::escape;
+    default:
+        break;
+    }
+    const bool latin1 =
+        (character >= 0x20 && character <= 0x7e) || (character >= 0xa0 && character <= 0xff);
+    return latin1 ? quint32(character) : 0x01000000u | quint32(character);
+}
+
+quint32 keysymForNamedKey(NamedKey key)
+{
+    switch (key) {
+    case NamedKey::Backspace:
+        return keysym::backSpace;
+    case NamedKey::Break:
+        return 0xff6b;
+    case NamedKey::CapsLock:
+        return 0xffe5;
+    case NamedKey::Delete:
+        return 0xffff;
+    case NamedKey::Down:
+        return 0xff54;
+    case NamedKey::End:
+        return 0xff57;
+    case NamedKey::Enter:
+        return keysym::returnKey;
+    case NamedKey::Esc:
+        return keysym::escape;
+    case NamedKey::Help:
+        return 0xff6a;
+    case NamedKey::Home:
+        return 0xff50;
+    case NamedKey::Insert:
+        return 0xff63;
+    case NamedKey::Left:
+        return 0xff51;
+    case NamedKey::NumLock:
+        return 0xff7f;
+    case NamedKey::PgDn:
+        return 0xff56;
+    case NamedKey::PgUp:
+        return 0xff55;
+    case NamedKey::PrtSc:
+        return 0xff61;
+    case NamedKey::Right:
+        return 0xff53;
+    case NamedKey::ScrollLock:
+        return 0xff14;
+    case NamedKey::Tab:
+        return keysym::tab;
+    case NamedKey::Up:
+        return 0xff52;
+    default:
+        // F1 to F16 follow each other in both enumerations.
+        return 0xffbe + quint32(int(key) - int(NamedKey::F1));
+    }
+}
+
+} // namespace tandrel

@@ -1,0 +1,28 @@
+#include "runner/wait_rules.h"
+
+namespace tandrel {
+
+bool timeOfDayReached(TimeOfDay target, QTime now) {
+    return now.hour() > target.hour || (now.hour() == target.hour && now.minute() >= target.minute);
+}
+
+bool dateWaitOver(const DateLine& line, const QDateTime& now) {
+    const QDate today = now.date();
+    return today.year() == line.year && today.month() == line.month && today.day() == line.day &&
+           timeOfDayReached(line.time, now.time());
+}
+
+bool clipWaitOver(const QString& clipboard, const QString& expected) {
+    return clipboard.startsWith(expected, Qt::CaseSensitive);
+}
+
+bool fileWaitOver(const QString& linePath, const std::optional<QString>& found) {
+    const QString name = linePath.mid(linePath.lastIndexOf(QLatin1Char('\\')) + 1).trimmed();
+    return found && found->trimmed() == name;
+}
+
+qint64 msUntilNextMinute(QTime now) {
+    return 60'000 - (now.second() * 1000 + now.msec());
+}
+
+} // namespace tandrel

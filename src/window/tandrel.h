@@ -1,0 +1,185 @@
+#pragma once
+
+#include "platform/platform.h"
+#include "window/click_widgets.h"
+#include "window/globals.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QWidget>
+
+namespace tandrel {
+
+// Program list and dialogs: helpers
+enum class SpecialFunction : int;
+struct ListChoice;
+
+// The one main window: editor and runner. Controls keep their kind-and-number names and the
+// handlers their control-and-event names; each subsystem folder defines its own handlers.
+class Tandrel : public QWidget {
+    Q_OBJECT
+public:
+    explicit Tandrel(Platform platform, QWidget* parent = nullptr);
+
+    Platform platform;
+    Globals globals;
+
+    // Buttons.
+    QPushButton* Command1;  // Test
+    QPushButton* Command2;  // Save / OK
+    QPushButton* Command3;  // the bar under the program
+    QPushButton* Command4;  // Insert into program
+    QPushButton* Command5;  // Don't use this option here
+    QPushButton* Command6;  // Save File / Open File
+    QPushButton* Command7;  // Do Not Save Yet / Cancel
+    QPushButton* Command8;  // Run From Command Line / Cancel This Edit
+    QPushButton* Command9;  // UNDO
+    QPushButton* Command10; // RENAME FILE
+    QPushButton* Command11; // CANCEL
+    QPushButton* Command12; // Print
+
+    // Labels; those that act as buttons report clicks.
+    ClickLabel* Label1; // Create
+    ClickLabel* Label2; // Run
+    QLabel* Label3;     // spaced heading over the special functions
+    QLabel* Label4;     // prompt over the program
+    ClickLabel* Label5; // Timer - Days
+    ClickLabel* Label6;
+    ClickLabel* Label7;
+    ClickLabel* Label8;
+    ClickLabel* Label9;
+    ClickLabel* Label10;
+    ClickLabel* Label11;
+    ClickLabel* Label12;
+    QLabel* Label13; // save panel prompt
+    ClickLabel* Label14;
+    ClickLabel* Label15;
+    ClickLabel* Label16;
+    ClickLabel* Label17;
+    ClickLabel* Label18;
+    ClickLabel* Label19; // Edit
+    QLabel* Label20;     // " Programs:"
+    QLabel* Label21;     // dialog panel prompt
+    ClickLabel* Label22;
+    ClickLabel* Label23;
+    ClickLabel* Label24; // Exit
+    QLabel* Label25;     // program path
+    ClickLabel* Label26; // Timer - Date
+    ClickLabel* Label27;
+    QLabel* Label28;     // question beside the option buttons
+    ClickLabel* Label30; // X it (Quit)
+
+    // Text boxes.
+    ClickLineEdit* Text1;  // "Type Key ->"
+    ClickLineEdit* Text2;  // typing field
+    ClickLineEdit* Text3;  // dialog field
+    ClickLineEdit* Text4;  // "FILES"
+    ClickLineEdit* Text5;  // save path
+    ClickLineEdit* Text6;  // "EXIT"
+    ClickLineEdit* Text7;  // edit field
+    ClickLineEdit* Text8;  // cover box
+    QPlainTextEdit* Text9; // help hint
+    ClickLineEdit* Text10; // time field
+    ClickLineEdit* Text11; // new file name
+
+    // Lists.
+    QListWidget* List1; // week days
+    QListWidget* List2; // the program
+    QListWidget* List3; // months
+    QListWidget* List4; // years
+    QListWidget* List5; // days
+    QListWidget* List6; // undo copy, never shown
+    QListWidget* List7; // file-action menu
+    QListWidget* List8; // help index
+    QListWidget* List9; // help text
+
+    QComboBox* Drive1;
+    QListWidget* Dir1;
+    QListWidget* File1;
+    QRadioButton* Option1;
+    QRadioButton* Option2;
+    QLabel* Picture1; // splash picture
+
+    // Main window.
+    void Label24_Click();
+    void Text6_Click();
+
+    // Runner and run errors.
+    void Command1_Click();
+
+    // Program list, insertion point, Create and one-click lines.
+    void InsertPendingLine();
+    void SaveUndoCopy();
+    void Command3_Click();
+    void List2_Click();
+    void Label1_Click();
+    void Label8_Click();
+    void Label9_Click();
+    void Label22_Click();
+    void Label30_Click();
+
+    // Dialog panel, special-function buttons and timers.
+    void Command4_Click();
+    void Command5_Click();
+    void Text3_Click();
+    void Text3_KeyUp(int keyCode);
+    void Label5_Click();
+    void Label6_Click();
+    void Label7_Click();
+    void Label10_Click();
+    void Label11_Click();
+    void Label12_Click();
+    void Label14_Click();
+    void Label15_Click();
+    void Label16_Click();
+    void Label17_Click();
+    void Label18_Click();
+    void Label23_Click();
+    void Label26_Click();
+    void Label27_Click();
+
+private:
+    // Runner: helpers.
+    enum class LineOutcome { Next, StartAgain, EndProcess, Failed };
+    struct LineResult {
+        LineOutcome outcome = LineOutcome::Next;
+        QString reason; // why a line failed
+    };
+    LineResult PerformLine(const QString& line);
+    LineResult WaitForFile(const QString& path);
+    LineResult WaitForClipboard(const QString& expected);
+    LineResult WaitForDate(const QString& line);
+    LineResult WaitForDays(const QString& line);
+    LineResult PasteText(const QString& text, const QString& emptyReason);
+    LineResult StopBox(const QString& message);
+    void ShowRunError(int index, const QString& line, const QString& reason);
+    void CloseRun();
+
+    void buildControls();
+    void showStartScreen();
+    void connectMainWindow();
+    void connectRunner();
+    void connectEditor();
+    void connectDialogs();
+
+    // Program list and dialogs: helpers
+    int selectedLine() const;
+    void selectLine(int index);
+    void bringEndIntoView();
+    void returnToTyping();
+    void leaveStartPrompt();
+    void insertBareLine(const QString& token);
+    void setPromptPointSize(qreal points);
+    void openDialogPanel();
+    void openSpecialFunction(SpecialFunction function);
+    void hideDialogPanel();
+    QList<ListChoice> choicesOf(const QListWidget* list) const;
+    void fillTimeField();
+    void CloseFilePanel();
+};
+
+} // namespace tandrel

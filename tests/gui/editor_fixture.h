@@ -1,0 +1,80 @@
+#pragma once
+
+#include "window/colours.h"
+#include "window_fixture.h"
+
+#include <QApplication>
+#include <QSignalBlocker>
+#include <QTest>
+
+// The window shown and active, in the editing mode that Create leaves.
+class EditorTest : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        window->Label1_Click();
+        ASSERT_TRUE(fake.messages.asked.isEmpty());
+        // Something in the typing field, so that its selection can be checked; without the
+        // field's change handler, which would record it as a typed line.
+        const QSignalBlocker quiet(window->Text2);
+        window->Text2->setText(QStringLiteral("k"));
+    }
+
+    QStringList lines() const {
+        QStringList result;
+        for (int row = 0; row < window->List2->count(); ++row)
+            result << window->List2->item(row)->text();
+        return result;
+    }
+
+    QStringList undoCopy() const {
+        QStringList result;
+        for (int row = 0; row < window->List6->count(); ++row)
+            result << window->List6->item(row)->text();
+        return result;
+    }
+
+    int selectedRow() const {
+        const QList<QListWidgetItem*> selected = window->List2->selectedItems();
+        return selected.isEmpty() ? -1 : window->List2->row(selected.first());
+    }
+
+    void setProgram(const QStringList& program, int selected = -1) {
+        window->List2->clear();
+        window->List2->addItems(program);
+        if (selected >= 0)
+            window->List2->setCurrentRow(selected);
+    }
+
+    void insert(const QString& line) {
+        window->globals.PendingLine = line;
+        window->InsertPendingLine();
+    }
+
+    void click(QWidget* control) { QTest::mouseClick(control, Qt::LeftButton); }
+
+    void clickLine(int row, Qt::KeyboardModifiers modifiers = {}) {
+        QListWidget* list = window->List2;
+        list->scrollToItem(list->item(row));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers,
+                          list->visualItemRect(list->item(row)).center());
+    }
+
+    bool lastLineInView() const {
+        QListWidget* list = window->List2;
+        return list->count() > 0 && list->viewport()->rect().contains(
+                                        list->visualItemRect(list->item(list->count() - 1)));
+    }
+
+    // The state every handler leaves behind: the next key replaces the typing field's text.
+    void expectTyping() const {
+        EXPECT_EQ(QApplication::focusWidget(), window->Text2);
+        EXPECT_EQ(window->Text2->selectionStart(), 0);
+        EXPECT_EQ(window->Text2->selectedText(), window->Text2->text());
+    }
+
+    QColor colour(tandrel::PaletteColour colour) const { return tandrel::classicColour(colour); }
+};

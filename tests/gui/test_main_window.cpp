@@ -1,0 +1,165 @@
+#include "window_fixture.h"
+
+#include <QAbstractButton>
+#include <QTest>
+
+using namespace tandrel;
+
+namespace {
+
+QString captionOf(const QWidget* control) {
+    if (auto* button = qobject_cast<const QAbstractButton*>(control))
+        return button->text();
+    if (auto* label = qobject_cast<const QLabel*>(control))
+        return label->text();
+    if (auto* edit = qobject_cast<const QLineEdit*>(control))
+        return edit->text();
+    return {};
+}
+
+struct ControlDesign {
+    const char* name;
+    const char* caption;
+    QRect twips;
+};
+
+// A sample of the design table: every kind of control, with its caption and geometry.
+const ControlDesign designs[] = {
+    {"Command1", "Test", {11520, 120, 615, 255}},
+    {"Command2", "Save", {12240, 120, 615, 255}},
+    {"Command3",
+     "Press this bar to continue adding programming at bottom of existing lines.",
+     {1800, 10320, 13215, 375}},
+    {"Command4", "Insert into program", {5400, 1680, 2535, 375}},
+    {"Command5", "Don't use this option here", {8880, 1680, 2415, 375}},
+    {"Command6", "Save File", {10680, 1560, 1935, 375}},
+    {"Command7", "Do Not Save Yet", {12960, 1560, 1935, 375}},
+    {"Command8", "Run From Command Line", {12960, 120, 2055, 255}},
+    {"Command9", "UNDO", {120, 5400, 1575, 345}},
+    {"Command10", "RENAME FILE", {6840, 4080, 1335, 375}},
+    {"Command11", "CANCEL", {8280, 4080, 1095, 375}},
+    {"Command12", "Print", {10800, 120, 615, 255}},
+    {"Label1", "Create", {840, 120, 495, 195}},
+    {"Label19", "Edit", {1440, 120, 285, 195}},
+    {"Label2", "Run", {1800, 120, 315, 195}},
+    {"Label24", "Exit", {2400, 120, 270, 195}},
+    {"Label9", "Clip - Clear", {120, 960, 1095, 255}},
+    {"Label8", "Clip - Paste", {120, 1200, 1095, 255}},
+    {"Label7", "Clip - Wait For", {120, 1440, 1095, 255}},
+    {"Label10", "File - Copy", {120, 1680, 1095, 255}},
+    {"Label11", "File - Erase", {120, 1920, 1095, 255}},
+    {"Label12", "File - Paste", {120, 2160, 1095, 255}},
+    {"Label14", "File - Rename", {120, 2400, 1095, 255}},
+    {"Label15", "File - Wait For", {120, 2640, 1095, 255}},
+    {"Label17", "Focus On", {120, 2880, 1095, 255}},
+    {"Label27", "Notations", {120, 3120, 1095, 255}},
+    {"Label16", "Run Program", {120, 3360, 1095, 255}},
+    {"Label22", "Start Again", {120, 3600, 1095, 255}},
+    {"Label6", "Stop - 'Til", {120, 3840, 1095, 255}},
+    {"Label23", "Text Paste", {120, 4080, 1095, 255}},
+    {"Label5", "Timer - Days", {120, 4320, 1095, 255}},
+    {"Label26", "Timer - Date", {120, 4560, 1095, 255}},
+    {"Label18", "Wait/Pause", {120, 4800, 1095, 255}},
+    {"Label30", "X it (Quit)", {120, 5040, 1095, 255}},
+    {"Label4",
+     "Begin Typing Your Program or Select A File To Edit or Run.",
+     {1800, 480, 13215, 495}},
+    {"Label13",
+     "Type or select full path and file name for your program.",
+     {6360, 1680, 3975, 255}},
+    {"Label20", " Programs:", {0, 0, 2265, 435}},
+    {"Text1", "Type Key ->", {120, 480, 855, 285}},
+    {"Text4", "FILES", {9480, 2280, 5535, 285}},
+    {"Text6", "       EXIT", {2280, 0, 12855, 375}},
+    {"Text10", "Time", {7440, 2760, 1215, 285}},
+    {"Option1", "Let Keys Function - eg. move left", {1920, 3120, 2775, 255}},
+    {"Option2", "Insert Keystrokes  - eg. {LEFT}", {1920, 3360, 2775, 255}},
+    {"List2", "", {1800, 960, 12975, 9420}},
+    {"Drive1", "", {6360, 2280, 3015, 315}},
+    {"File1", "", {9480, 2640, 5535, 7500}},
+};
+
+QWidget* control(QWidget* window, const char* name) {
+    return window->findChild<QWidget*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
+}
+
+} // namespace
+
+TEST_F(WindowTest, ControlsCarryTheirDesignCaptionsAndGeometry) {
+    for (const ControlDesign& design : designs) {
+        SCOPED_TRACE(design.name);
+        QWidget* found = control(window.get(), design.name);
+        ASSERT_NE(found, nullptr);
+        if (*design.caption) {
+            EXPECT_EQ(captionOf(found), QString::fromUtf8(design.caption));
+        }
+        const QRect& t = design.twips;
+        EXPECT_EQ(found->geometry(),
+                  QRect(t.x() / 15, t.y() / 15, t.width() / 15, t.height() / 15));
+    }
+    EXPECT_EQ(window->size(), QSize(1016, 728));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Tandrel"));
+}
+
+TEST_F(WindowTest, EveryControlOfTheInventoryExistsUnderItsName) {
+    QStringList names;
+    for (int i = 1; i <= 12; ++i)
+        names << QStringLiteral("Command%1").arg(i);
+    for (int i = 1; i <= 30; ++i)
+        if (i != 29)
+            names << QStringLiteral("Label%1").arg(i);
+    for (int i = 1; i <= 11; ++i)
+        names << QStringLiteral("Text%1").arg(i);
+    for (int i = 1; i <= 9; ++i)
+        names << QStringLiteral("List%1").arg(i);
+    names << "Drive1"
+          << "Dir1"
+          << "File1"
+          << "Option1"
+          << "Option2"
+          << "Picture1";
+    for (const QString& name : names)
+        EXPECT_NE(control(window.get(), name.toLatin1().constData()), nullptr)
+            << name.toStdString();
+}
+
+TEST_F(WindowTest, StartScreenShowsSplashAndExitAndHidesTheEditorsButtons) {
+    for (QWidget* shown :
+         {(QWidget*)window->Picture1, (QWidget*)window->Text6, (QWidget*)window->Label1,
+          (QWidget*)window->Label2, (QWidget*)window->Label19, (QWidget*)window->Label24,
+          (QWidget*)window->Command9})
+        EXPECT_FALSE(shown->isHidden()) << shown->objectName().toStdString();
+    for (QWidget* hidden : {window->Command1, window->Command2, window->Command4, window->Command8,
+                            window->Command10, window->Command12})
+        EXPECT_TRUE(hidden->isHidden()) << hidden->objectName().toStdString();
+    EXPECT_FALSE(window->Command9->isEnabled());
+    EXPECT_TRUE(window->List6->isHidden());
+
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    // The start screen's choices must stay clickable above the picture.
+    for (QWidget* choice :
+         {(QWidget*)window->Label1, (QWidget*)window->Label24, (QWidget*)window->Text6})
+        EXPECT_EQ(window->childAt(choice->geometry().center()), choice)
+            << choice->objectName().toStdString();
+    EXPECT_EQ(window->Picture1->pixmap().size(), QSize(1024, 768));
+}
+
+TEST_F(WindowTest, TabReachesNoControlOfTheEditor) {
+    for (QWidget* child : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const QString name = child->objectName();
+        if (name == "List8" || name == "List9" || name == "Text9")
+            continue;
+        EXPECT_FALSE(child->focusPolicy() & Qt::TabFocus) << name.toStdString();
+    }
+}
+
+TEST_F(WindowTest, ExitAndEXITEndTheProcessThroughThePlatform) {
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    QTest::mouseClick(window->Label24, Qt::LeftButton);
+    EXPECT_EQ(fake.processEnd.ends, 1);
+    QTest::mouseClick(window->Text6, Qt::LeftButton);
+    EXPECT_EQ(fake.processEnd.ends, 2);
+    EXPECT_TRUE(fake.messages.asked.isEmpty());
+}
