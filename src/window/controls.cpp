@@ -103,6 +103,12 @@ const ColumnEntry specialFunctionColumn[] = {
 void Tandrel::buildControls() {
     setWindowTitle(applicationTitle);
     resize(fromTwips(0, 0, 15240, 10920).size());
+    // The controls are sized for an 8-point sans serif on a 96 dpi screen; a fixed pixel size
+    // and a slightly narrowed face keep their captions inside them on any screen.
+    QFont designFont(QStringLiteral("DejaVu Sans"));
+    designFont.setPixelSize(11);
+    designFont.setStretch(QFont::SemiCondensed);
+    setFont(designFont);
 
     // Created first so that the list and the panels stack above them: they matter only while
     // the dialog panel has taken the list's place.

@@ -7,6 +7,7 @@
 #include <X11/XKBlib.h>
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
 
 namespace tandrel::e2e {
 
@@ -154,6 +155,53 @@ void X11Probe::focus(unsigned long window)
     XRaiseWindow(display_, window);
     XSetInputFocus(display_, window, RevertToParent, CurrentTime);
     XSync(display_, False);
+}
+
+bool X11Probe::awaitFreeKeycodeCount(int count, int timeoutMs)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (freeKeycodeCount() != count) {
+        if (waited.hasExpired(timeoutMs))
+            return false;
+        QThread::msleep(5);
+    }
+    return true;
+}
+
+int X11Probe::pressKey(const QString& keysymName)
+{
+    const KeyCode code =
+        XKeysymToKeycode(display_, XStringToKeysym(keysymName.toLatin1().constData()));
+    if (code != 0)
+        XTestFakeKeyEvent(display_, code, True, CurrentTime);
+    XSync(display_, False);
+    return code;
+}
+
+void X11Probe::releaseKey(int keycode)
+{
+    XTestFakeKeyEvent(display_, unsigned(keycode), False, CurrentTime);
+    XSync(display_, False);
+}
+
+unsigned long X11Probe::createSilentPingWindow()
+{
+    const Window window = XCreateSimpleWindow(display_, DefaultRootWindow(display_), 0, 0, 100,
+                                              100, 0, 0, 0);
+    Atom ping = XInternAtom(display_, "_NET_WM_PING", False);
+    XSetWMProtocols(display_, window, &ping, 1);
+    XStoreName(display_, window, "Silent");
+    XMapRaised(display_, window);
+    XSync(display_, False);
+    for (int i = 0; i < 100; ++i) {
+        XWindowAttributes attributes{};
+        XGetWindowAttributes(display_, window, &attributes);
+        if (attributes.map_state == IsViewable)
+            break;
+        QThread::msleep(10);
+    }
+    return window;
 }
 
 bool setKeyboardLayout(const QString& layouts)

@@ -28,6 +28,14 @@ public:
     qint64 focusedPid();
     // Raises the window and gives it the focus, without a window manager.
     void focus(unsigned long window);
+    bool awaitFreeKeycodeCount(int count, int timeoutMs);
+
+    // Presses a key the way a user would, from another client; returns its keycode.
+    int pressKey(const QString& keysymName);
+    void releaseKey(int keycode);
+    // A mapped top-level window whose WM_PROTOCOLS lists _NET_WM_PING, and which never
+    // answers one.
+    unsigned long createSilentPingWindow();
 
 private:
     _XDisplay* display_;

@@ -115,7 +115,7 @@ TEST_F(EditorTest, TheFirstInsertionSwitchesThePromptOnce) {
     EXPECT_TRUE(usage.startsWith("Click on a line below to insert programming at that line." +
                                  QString(47, ' ') + "DOUBLE clicking"));
     EXPECT_TRUE(usage.endsWith("editing specific long lines of text." + QString(134, ' ')));
-    EXPECT_EQ(usage.size(), 57 + 47 + 64 + 4 + 89 + 134);
+    EXPECT_EQ(usage.size(), 57 + 47 + 64 + 4 + 90 + 134);
     EXPECT_EQ(window->Label4->font().pointSizeF(), 8);
 
     // Later insertions leave the prompt alone.

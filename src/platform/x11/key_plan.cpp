@@ -57,12 +57,20 @@ public:
     Planner(const KeyboardLayout& layout, const KeyboardState& state)
         : layout_(layout)
         , state_(state)
+        , mods_(state.mods)
     {
         for (const auto& [keycode, groups] : layout.keys) {
             for (size_t g = 0; g < groups.size(); ++g) {
                 const auto& keysyms = groups[g].keysyms;
-                for (size_t level = 0; level < keysyms.size(); ++level)
-                    placements_[keysyms[level]].push_back({keycode, int(g), int(level)});
+                for (size_t level = 0; level < keysyms.size(); ++level) {
+                    const Placement place{keycode, int(g), int(level)};
+                    placements_[keysyms[level]].push_back(place);
+                    // Characters are asked for by their Unicode keysym.
+                    const auto character = characterOfKeysym(keysyms[level]);
+                    const quint32 unicode = character ? keysymForCharacter(*character) : 0;
+                    if (unicode != 0 && unicode != keysyms[level])
+                        placements_[unicode].push_back(place);
+                }
             }
         }
         for (int bit = 0; bit < 8; ++bit) {
@@ -120,7 +128,7 @@ private:
         for (const auto& [modifier, bit, name] : names) {
             if (!modifiers.testFlag(modifier))
                 continue;
-            if (bit == 0 || (!(pressable_ & bit) && !(state_.mods & bit)))
+            if (bit == 0 || (!(pressable_ & bit) && !(mods_ & bit)))
                 return Result<unsigned>::failure(
                     QStringLiteral("The keyboard has no %1 key.").arg(QLatin1String(name)));
             mask |= bit;
@@ -164,11 +172,11 @@ private:
     // The fewest modifiers to press, on top of those in effect, that select the level.
     std::optional<unsigned> modsForLevel(const KeyType& type, int level) const
     {
-        const unsigned addable = pressable_ & type.mask & ~state_.mods;
+        const unsigned addable = pressable_ & type.mask & ~mods_;
         std::optional<unsigned> best;
         // Every subset of the addable modifiers, from the empty one up.
         for (unsigned subset = 0;; subset = (subset - addable) & addable) {
-            if (levelOf(type, state_.mods | subset) == level &&
+            if (levelOf(type, mods_ | subset) == level &&
                 (!best || std::popcount(subset) < std::popcount(*best)))
                 best = subset;
             if (subset == addable)
@@ -180,8 +188,15 @@ private:
     Result<Steps> stepsFor(const std::vector<Item>& items)
     {
         std::vector<Stroke> strokes;
-        for (const Item& item : items)
+        for (const Item& item : items) {
             strokes.push_back(strokeFor(item.keysym));
+            strokes.back().mods = (strokes.back().mods | item.held) & ~mods_;
+            // A Caps Lock key in the text changes the case of the letters after it.
+            if (item.keysym == keysym::capsLock) {
+                mods_ ^= lockMask;
+                strokes_.clear();
+            }
+        }
         const auto bindings = bindingSegments(items, strokes);
         if (!bindings)
             return Result<Steps>::failure(bindings.error());
@@ -203,8 +218,7 @@ private:
                 group = stroke.group;
                 steps.push_back(step(KeyStep::Kind::LockGroup, group));
             }
-            tap(steps, items[i].keysym != keysym::noSymbol ? stroke.keycode : 0,
-                (stroke.mods | items[i].held) & ~state_.mods);
+            tap(steps, items[i].keysym != keysym::noSymbol ? stroke.keycode : 0, stroke.mods);
         }
         return Result<Steps>::success(steps);
     }
@@ -284,6 +298,7 @@ private:
     const KeyboardState& state_;
     std::unordered_map<quint32, std::vector<Placement>> placements_;
     std::unordered_map<quint32, std::optional<Stroke>> strokes_;
+    unsigned mods_; // in effect before the key at hand
     unsigned pressable_ = 0;
 };
 

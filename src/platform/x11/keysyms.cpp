@@ -1,5 +1,9 @@
 #include "platform/x11/keysyms.h"
 
+#include "legacy_keysyms.h"
+
+#include <unordered_map>
+
 namespace tandrel {
 
 quint32 keysymForCharacter(char32_t character)
@@ -22,6 +26,21 @@ quint32 keysymForCharacter(char32_t character)
     return latin1 ? quint32(character) : 0x01000000u | quint32(character);
 }
 
+std::optional<char32_t> characterOfKeysym(quint32 keysym)
+{
+    const bool latin1 = (keysym >= 0x20 && keysym <= 0x7e) || (keysym >= 0xa0 && keysym <= 0xff);
+    if (latin1)
+        return char32_t(keysym);
+    if ((keysym & 0xff000000u) == 0x01000000u)
+        return char32_t(keysym & 0x00ffffffu);
+    static const std::unordered_map<quint32, char32_t> legacy(std::begin(legacyKeysyms),
+                                                              std::end(legacyKeysyms));
+    const auto found = legacy.find(keysym);
+    if (found == legacy.end())
+        return std::nullopt;
+    return found->second;
+}
+
 quint32 keysymForNamedKey(NamedKey key)
 {
     switch (key) {
@@ -30,7 +49,7 @@ quint32 keysymForNamedKey(NamedKey key)
     case NamedKey::Break:
         return 0xff6b;
     case NamedKey::CapsLock:
-        return 0xffe5;
+        return keysym::capsLock;
     case NamedKey::Delete:
         return 0xffff;
     case NamedKey::Down:

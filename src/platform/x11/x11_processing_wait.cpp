@@ -14,6 +14,7 @@ namespace {
 
 // Enough for clients without ping support to translate the keys (20 ms measured).
 constexpr std::chrono::milliseconds settleTime{80};
+constexpr std::chrono::milliseconds passGap{10};
 
 bool hasProtocols(Display* display, Window window)
 {
@@ -41,7 +42,7 @@ Processing ProcessingWait::await(std::chrono::milliseconds pingTimeout)
         if (pid && static_cast<long long>(*pid) == static_cast<long long>(::getpid()))
             return Processing::OwnWindow;
         if (supportsProtocol(display_, client, "_NET_WM_PING") && ping(client, pingTimeout) &&
-            ping(client, pingTimeout))
+            pingAgain(client, pingTimeout))
             return Processing::Confirmed;
     }
     std::this_thread::sleep_for(settleTime);
@@ -81,6 +82,15 @@ WindowId ProcessingWait::focusedClient()
         window = parent;
     }
     return noWindow;
+}
+
+// Qt answers a ping as soon as it reads it but delivers the key events read with it only
+// afterwards, in its next pass: a second ping sent at once may be read in the same pass. A
+// pause lets that pass end first.
+bool ProcessingWait::pingAgain(WindowId client, std::chrono::milliseconds timeout)
+{
+    std::this_thread::sleep_for(passGap);
+    return ping(client, timeout);
 }
 
 bool ProcessingWait::ping(WindowId client, std::chrono::milliseconds timeout)

@@ -25,6 +25,7 @@ public:
 private:
     WindowId focusedClient();
     bool ping(WindowId client, std::chrono::milliseconds timeout);
+    bool pingAgain(WindowId client, std::chrono::milliseconds timeout);
     bool awaitReply(long serial, std::chrono::steady_clock::time_point deadline);
 
     XDisplay* display_;
