@@ -7,6 +7,8 @@
 #include "window/colours.h"
 #include "window/tandrel.h"
 
+#include <QScopedValueRollback>
+
 namespace tandrel {
 
 void Tandrel::setPromptPointSize(qreal points) {
@@ -16,11 +18,11 @@ void Tandrel::setPromptPointSize(qreal points) {
 }
 
 void Tandrel::openDialogPanel() {
-    for (QWidget* control : {(QWidget*)List2, (QWidget*)Command1, (QWidget*)Command12,
-                             (QWidget*)Command2, (QWidget*)Command8})
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{List2, Command1, Command12, Command2, Command8})
         control->hide();
-    for (QWidget* control : {(QWidget*)Text8, (QWidget*)Label21, (QWidget*)Text3,
-                             (QWidget*)Command4, (QWidget*)Command5})
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{Text8, Label21, Text3, Command4, Command5})
         control->show();
     Text7->hide();
     Command2->setText(QStringLiteral("Save"));
@@ -34,16 +36,18 @@ QList<ListChoice> Tandrel::choicesOf(const QListWidget* list) const {
 }
 
 void Tandrel::Command4_Click() {
+    if (committing)
+        return;
+    const QScopedValueRollback inCommit(committing, true);
     if (Text3->text().startsWith(daysMark)) {
         Text3->setText(composeDaysLine(choicesOf(List1), Text10->text()));
-        for (QWidget* control : {(QWidget*)Text10, (QWidget*)List1, (QWidget*)Text8})
+        for (QWidget* control : std::initializer_list<QWidget*>{Text10, List1, Text8})
             control->hide();
     }
     if (Text3->text().startsWith(dateMark)) {
         Text3->setText(
             composeDateLine(choicesOf(List4), choicesOf(List3), choicesOf(List5), Text10->text()));
-        for (QWidget* control :
-             {(QWidget*)Text10, (QWidget*)List3, (QWidget*)Text8, (QWidget*)List4, (QWidget*)List5})
+        for (QWidget* control : std::initializer_list<QWidget*>{Text10, List3, Text8, List4, List5})
             control->hide();
     }
     const int stops = stopCount(Text3->text(), Text7->text());
@@ -71,12 +75,12 @@ void Tandrel::Command4_Click() {
 void Tandrel::hideDialogPanel() {
     Command8->show();
     Command2->show();
-    for (QWidget* control : {(QWidget*)Text4, (QWidget*)Drive1, (QWidget*)Dir1, (QWidget*)File1})
+    for (QWidget* control : std::initializer_list<QWidget*>{Text4, Drive1, Dir1, File1})
         control->hide();
     Text3->clear();
     List2->show();
-    for (QWidget* control : {(QWidget*)Label21, (QWidget*)Text3, (QWidget*)Command4,
-                             (QWidget*)Command5, (QWidget*)Text7})
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{Label21, Text3, Command4, Command5, Text7})
         control->hide();
     Command2->setText(QStringLiteral("Save"));
     Command1->show();
@@ -87,7 +91,7 @@ void Tandrel::hideDialogPanel() {
 }
 
 void Tandrel::Command5_Click() {
-    for (QWidget* control : {(QWidget*)Text10, (QWidget*)List1, (QWidget*)Text8})
+    for (QWidget* control : std::initializer_list<QWidget*>{Text10, List1, Text8})
         control->hide();
     hideDialogPanel();
     for (QWidget* control : {List3, List4, List5})

@@ -10,8 +10,7 @@ void Tandrel::openSpecialFunction(SpecialFunction function) {
     const SpecialFunctionDialog dialog = specialFunctionDialog(function);
     openDialogPanel();
     if (dialog.showsFilePanel)
-        for (QWidget* control :
-             {(QWidget*)Text4, (QWidget*)Drive1, (QWidget*)Dir1, (QWidget*)File1})
+        for (QWidget* control : std::initializer_list<QWidget*>{Text4, Drive1, Dir1, File1})
             control->show();
     if (dialog.smallPrompt)
         setPromptPointSize(8);

@@ -22,7 +22,7 @@ void Tandrel::fillTimeField() {
 }
 
 void Tandrel::Label5_Click() {
-    for (QWidget* control : {(QWidget*)Text10, (QWidget*)Text8, (QWidget*)List1})
+    for (QWidget* control : std::initializer_list<QWidget*>{Text10, Text8, List1})
         control->show();
     refill(List1, weekDayEntries(), -1);
     openDialogPanel();
@@ -32,8 +32,7 @@ void Tandrel::Label5_Click() {
 }
 
 void Tandrel::Label26_Click() {
-    for (QWidget* control :
-         {(QWidget*)Text10, (QWidget*)Text8, (QWidget*)List3, (QWidget*)List4, (QWidget*)List5})
+    for (QWidget* control : std::initializer_list<QWidget*>{Text10, Text8, List3, List4, List5})
         control->show();
     const QDate today = platform.clock.now().date();
     refill(List3, monthEntries(), today.month() - 1);

@@ -6,9 +6,8 @@ namespace tandrel {
 
 void Tandrel::CloseFilePanel() {
     List2->resize(13215 / 15, List2->height());
-    for (QWidget* control :
-         {(QWidget*)Text4, (QWidget*)Text5, (QWidget*)Drive1, (QWidget*)Dir1, (QWidget*)File1,
-          (QWidget*)Command7, (QWidget*)Command6, (QWidget*)Label13})
+    for (QWidget* control : std::initializer_list<QWidget*>{Text4, Text5, Drive1, Dir1, File1,
+                                                            Command7, Command6, Label13})
         control->hide();
     Command7->setText(QStringLiteral("Do Not Save Yet"));
     Command6->setText(QStringLiteral("Save File"));

@@ -17,11 +17,8 @@ namespace {
 class ImmediateProcessEnd : public ProcessEnd {
 public:
     explicit ImmediateProcessEnd(Keystrokes& keystrokes)
-        : keystrokes_(keystrokes)
-    {
-    }
-    void endProcess() override
-    {
+        : keystrokes_(keystrokes) {}
+    void endProcess() override {
         keystrokes_.releaseAll();
         std::fflush(nullptr);
         ::_exit(0);
@@ -38,8 +35,7 @@ struct Desktop {
     std::unique_ptr<Windows> windows;
     ProcessWindows* processWindows = nullptr;
 
-    static Desktop forSession()
-    {
+    static Desktop forSession() {
         Desktop desktop;
         auto typing = qEnvironmentVariableIsEmpty("DISPLAY") ? nullptr : x11::openDisplay();
         auto windowing = typing ? x11::openDisplay() : nullptr;
@@ -72,19 +68,25 @@ struct RealPlatform::Services {
 };
 
 RealPlatform::RealPlatform()
-    : services_(std::make_unique<Services>())
-{
+    : services_(std::make_unique<Services>()) {
     services_->files.prepareSystemDrive(QLatin1Char('C'));
 }
 
 RealPlatform::~RealPlatform() = default;
 
-Platform RealPlatform::platform()
-{
+Platform RealPlatform::platform() {
     Services& s = *services_;
-    return Platform{*s.desktop.keystrokes, *s.desktop.windows, s.processes, s.clipboard,
-                    s.files,                s.messages,         s.clock,     s.printer,
-                    s.display,              s.shortcuts,        s.processEnd};
+    return Platform{*s.desktop.keystrokes,
+                    *s.desktop.windows,
+                    s.processes,
+                    s.clipboard,
+                    s.files,
+                    s.messages,
+                    s.clock,
+                    s.printer,
+                    s.display,
+                    s.shortcuts,
+                    s.processEnd};
 }
 
 } // namespace tandrel

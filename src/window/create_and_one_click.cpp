@@ -15,8 +15,7 @@ const QString newProgramQuestion =
 } // namespace
 
 void Tandrel::Label1_Click() {
-    for (QWidget* control :
-         {(QWidget*)Text11, (QWidget*)Command10, (QWidget*)Command11, (QWidget*)List7})
+    for (QWidget* control : std::initializer_list<QWidget*>{Text11, Command10, Command11, List7})
         control->hide();
     setBackground(Label2, classicColour(PaletteColour::White));
     setBackground(Label19, classicColour(PaletteColour::White));
@@ -31,7 +30,7 @@ void Tandrel::Label1_Click() {
     Text8->hide();
     globals.PanelMode = 0;
     showMaximized();
-    for (QWidget* control : {(QWidget*)Label4, (QWidget*)Text1, (QWidget*)Text2})
+    for (QWidget* control : std::initializer_list<QWidget*>{Label4, Text1, Text2})
         control->show();
     Text2->setCursorPosition(0);
     Text2->setFocus();

@@ -6,12 +6,10 @@
 
 // Readable Qt strings in test failure messages.
 QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& text, std::ostream* out)
-{
+inline void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
 }
-inline void PrintTo(const QStringList& list, std::ostream* out)
-{
+inline void PrintTo(const QStringList& list, std::ostream* out) {
     *out << '[' << list.join(QStringLiteral("\", \"")).prepend(u'"').append(u'"').toStdString()
          << ']';
 }

@@ -1,12 +1,12 @@
 // A window that records what it receives, for end-to-end tests of typing and activation.
 //
-//   tandrel_target --title TITLE --out PATH [--idle-write]
+//   tandrel_target --title TITLE --out PATH [--throttled-write]
 //
 // PATH holds a JSON object: "text" (the editor's content), "keys" (one token per key press:
 // the typed text, or "<Name>" with its modifiers such as "<Return>", "<F5>", "<Ctrl+A>"),
 // "active" (whether the window has the focus) and "pid". It is replaced atomically after
-// every key event and focus change, so a reader never sees half a file; with --idle-write
-// only once the events have stopped for a moment, for long texts.
+// every key event and focus change, so a reader never sees half a file; with
+// --throttled-write at most every 20 ms, so that long texts do not make it slow.
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -21,14 +21,12 @@
 
 namespace {
 
-bool isModifierKey(int key)
-{
+bool isModifierKey(int key) {
     return key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt ||
            key == Qt::Key_Meta || key == Qt::Key_AltGr;
 }
 
-QString tokenOf(const QKeyEvent* event)
-{
+QString tokenOf(const QKeyEvent* event) {
     const Qt::KeyboardModifiers chords =
         event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     const QString text = event->text();
@@ -42,54 +40,47 @@ QString tokenOf(const QKeyEvent* event)
 
 class RecordingEditor : public QPlainTextEdit {
 public:
-    RecordingEditor(QString outPath, bool idleWrite)
+    RecordingEditor(QString outPath, bool throttled)
         : outPath_(std::move(outPath))
-        , idleWrite_(idleWrite)
-    {
-        idleTimer_.setSingleShot(true);
-        idleTimer_.setInterval(20);
-        QObject::connect(&idleTimer_, &QTimer::timeout, [this] { write(); });
+        , throttled_(throttled) {
+        throttle_.setSingleShot(true);
+        throttle_.setInterval(20);
+        QObject::connect(&throttle_, &QTimer::timeout, [this] { write(); });
         QObject::connect(this, &QPlainTextEdit::textChanged, [this] { recorded(); });
     }
 
-    void recorded()
-    {
-        if (idleWrite_)
-            idleTimer_.start();
-        else
+    void recorded() {
+        if (!throttled_)
             write();
+        else if (!throttle_.isActive())
+            throttle_.start();
     }
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override
-    {
+    void keyPressEvent(QKeyEvent* event) override {
         if (!isModifierKey(event->key()))
             keys_.append(tokenOf(event));
         QPlainTextEdit::keyPressEvent(event);
         recorded();
     }
 
-    void keyReleaseEvent(QKeyEvent* event) override
-    {
+    void keyReleaseEvent(QKeyEvent* event) override {
         QPlainTextEdit::keyReleaseEvent(event);
         recorded();
     }
 
-    void focusInEvent(QFocusEvent* event) override
-    {
+    void focusInEvent(QFocusEvent* event) override {
         QPlainTextEdit::focusInEvent(event);
         recorded();
     }
 
-    void focusOutEvent(QFocusEvent* event) override
-    {
+    void focusOutEvent(QFocusEvent* event) override {
         QPlainTextEdit::focusOutEvent(event);
         recorded();
     }
 
 private:
-    void write()
-    {
+    void write() {
         if (outPath_.isEmpty())
             return;
         QJsonObject record;
@@ -105,27 +96,26 @@ private:
     }
 
     QString outPath_;
-    bool idleWrite_;
+    bool throttled_;
     QJsonArray keys_;
-    QTimer idleTimer_;
+    QTimer throttle_;
 };
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QCommandLineParser parser;
     const QCommandLineOption title(QStringLiteral("title"), QStringLiteral("Window title."),
                                    QStringLiteral("title"), QStringLiteral("Target"));
     const QCommandLineOption out(QStringLiteral("out"), QStringLiteral("Record file."),
                                  QStringLiteral("path"));
-    const QCommandLineOption idleWrite(QStringLiteral("idle-write"),
-                                       QStringLiteral("Write the record when idle only."));
-    parser.addOptions({title, out, idleWrite});
+    const QCommandLineOption throttled(QStringLiteral("throttled-write"),
+                                       QStringLiteral("Write the record at most every 20 ms."));
+    parser.addOptions({title, out, throttled});
     parser.process(app);
 
-    RecordingEditor editor(parser.value(out), parser.isSet(idleWrite));
+    RecordingEditor editor(parser.value(out), parser.isSet(throttled));
     editor.setWindowTitle(parser.value(title));
     editor.resize(480, 320);
     editor.show();

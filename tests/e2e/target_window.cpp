@@ -11,8 +11,7 @@
 
 namespace tandrel::e2e {
 
-std::optional<TargetRecord> readTargetRecord(const QString& path)
-{
+std::optional<TargetRecord> readTargetRecord(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
@@ -30,8 +29,7 @@ std::optional<TargetRecord> readTargetRecord(const QString& path)
 
 TargetRecord awaitTargetRecord(const QString& path,
                                const std::function<bool(const TargetRecord&)>& condition,
-                               int timeoutMs)
-{
+                               int timeoutMs) {
     QElapsedTimer waited;
     waited.start();
     TargetRecord last;
@@ -47,38 +45,34 @@ TargetRecord awaitTargetRecord(const QString& path,
     }
 }
 
-TargetWindow::TargetWindow(const QString& title, const QString& program)
-    : recordPath_(dir_.filePath(QStringLiteral("record.json")))
-{
+TargetWindow::TargetWindow(const QString& title, const QStringList& extraArguments)
+    : recordPath_(dir_.filePath(QStringLiteral("record.json"))) {
     process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process_.start(program, {QStringLiteral("--title"), title, QStringLiteral("--out"),
-                             recordPath_});
+    process_.start(targetProgram(), QStringList{QStringLiteral("--title"), title,
+                                                QStringLiteral("--out"), recordPath_} +
+                                        extraArguments);
     started_ = process_.waitForStarted(5000) &&
-               awaitTargetRecord(recordPath_, [](const TargetRecord& r) { return r.pid != 0; },
-                                 10000)
+               awaitTargetRecord(
+                   recordPath_, [](const TargetRecord& r) { return r.pid != 0; }, 10000)
                        .pid != 0 &&
                X11Probe().awaitWindowOf(pid(), 10000);
 }
 
-TargetWindow::~TargetWindow()
-{
+TargetWindow::~TargetWindow() {
     process_.kill();
     process_.waitForFinished(5000);
 }
 
-TargetRecord TargetWindow::record() const
-{
+TargetRecord TargetWindow::record() const {
     return readTargetRecord(recordPath_).value_or(TargetRecord{});
 }
 
 TargetRecord TargetWindow::awaitRecord(const std::function<bool(const TargetRecord&)>& condition,
-                                       int timeoutMs) const
-{
+                                       int timeoutMs) const {
     return awaitTargetRecord(recordPath_, condition, timeoutMs);
 }
 
-QString TargetWindow::targetProgram()
-{
+QString TargetWindow::targetProgram() {
     return QStringLiteral(TANDREL_TARGET_PATH);
 }
 

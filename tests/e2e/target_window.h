@@ -27,7 +27,7 @@ TargetRecord awaitTargetRecord(const QString& path,
 // A tandrel_target window on the session's display, ended with this object.
 class TargetWindow {
 public:
-    explicit TargetWindow(const QString& title, const QString& program = targetProgram());
+    explicit TargetWindow(const QString& title, const QStringList& extraArguments = {});
     ~TargetWindow();
     TargetWindow(const TargetWindow&) = delete;
     TargetWindow& operator=(const TargetWindow&) = delete;

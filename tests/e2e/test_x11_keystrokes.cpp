@@ -15,16 +15,14 @@ namespace {
 
 class X11KeystrokesTest : public BareX11Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         BareX11Test::SetUp();
         ASSERT_TRUE(setKeyboardLayout(QStringLiteral("us")));
         freeAtStart_ = probe_.freeKeycodeCount();
     }
 
     // A target window with the focus.
-    std::unique_ptr<TargetWindow> focusedTarget(const QString& title = QStringLiteral("Typing"))
-    {
+    std::unique_ptr<TargetWindow> focusedTarget(const QString& title = QStringLiteral("Typing")) {
         auto target = std::make_unique<TargetWindow>(title);
         if (!target->started())
             return nullptr;
@@ -34,8 +32,7 @@ protected:
     }
 
     // After every send: nothing held down, no binding left.
-    void expectKeyboardClean()
-    {
+    void expectKeyboardClean() {
         EXPECT_EQ(probe_.keysDown(), std::vector<int>{});
         EXPECT_EQ(probe_.freeKeycodeCount(), freeAtStart_);
         EXPECT_EQ(probe_.lockedGroup(), 0);
@@ -47,12 +44,11 @@ protected:
 
 struct TypingCase {
     const char* notation;
-    QString text;           // the editor's content afterwards, starting from empty
-    QStringList keysAtEnd;  // the last key tokens the window recorded
+    QString text;          // the editor's content afterwards, starting from empty
+    QStringList keysAtEnd; // the last key tokens the window recorded
 };
 
-TEST_F(X11KeystrokesTest, TypesTheNotationIntoTheFocusedWindow)
-{
+TEST_F(X11KeystrokesTest, TypesTheNotationIntoTheFocusedWindow) {
     const std::vector<TypingCase> cases{
         {"abc", QStringLiteral("abc"), {"a", "b", "c"}},
         {"Hello, World!", QStringLiteral("Hello, World!"), {}},
@@ -69,7 +65,8 @@ TEST_F(X11KeystrokesTest, TypesTheNotationIntoTheFocusedWindow)
         {"abc^az", QStringLiteral("z"), {"<Ctrl+A>", "z"}},
         {"é ü € ß Ж 中", QStringLiteral("é ü € ß Ж 中"), {}},
         {"ÉÜ😀", QStringLiteral("ÉÜ😀"), {}},
-        {"{F5}{F13}{F16}{UP}{ESC}{DELETE}", QString(),
+        {"{F5}{F13}{F16}{UP}{ESC}{DELETE}",
+         QString(),
          {"<F5>", "<F13>", "<F16>", "<Up>", "<Esc>", "<Del>"}},
         {"%{F4}^{F5}+", QString(), {"<Alt+F4>", "<Ctrl+F5>"}},
     };
@@ -91,8 +88,7 @@ TEST_F(X11KeystrokesTest, TypesTheNotationIntoTheFocusedWindow)
     }
 }
 
-TEST_F(X11KeystrokesTest, RefusesTextItCannotReadWithoutPressingAnything)
-{
+TEST_F(X11KeystrokesTest, RefusesTextItCannotReadWithoutPressingAnything) {
     auto target = focusedTarget();
     ASSERT_TRUE(target);
     X11Keystrokes keystrokes(x11::openDisplay());
@@ -106,8 +102,7 @@ TEST_F(X11KeystrokesTest, RefusesTextItCannotReadWithoutPressingAnything)
     EXPECT_TRUE(target->record().keys == QStringList({"o", "k"}));
 }
 
-TEST_F(X11KeystrokesTest, TypesManyCharactersThatNeedMoreBindingsThanKeysAreFree)
-{
+TEST_F(X11KeystrokesTest, TypesManyCharactersThatNeedMoreBindingsThanKeysAreFree) {
     // More distinct characters than free keycodes: the bindings are renewed in turn.
     QString text;
     for (char32_t c = U'一'; text.size() < 2 * freeAtStart_ + 5; c += 7)
@@ -120,8 +115,7 @@ TEST_F(X11KeystrokesTest, TypesManyCharactersThatNeedMoreBindingsThanKeysAreFree
     expectKeyboardClean();
 }
 
-TEST_F(X11KeystrokesTest, TypesKeysOfAnotherLayoutGroupAndRestoresTheGroup)
-{
+TEST_F(X11KeystrokesTest, TypesKeysOfAnotherLayoutGroupAndRestoresTheGroup) {
     ASSERT_TRUE(setKeyboardLayout(QStringLiteral("us,ru")));
     freeAtStart_ = probe_.freeKeycodeCount();
     auto target = focusedTarget();
@@ -132,8 +126,7 @@ TEST_F(X11KeystrokesTest, TypesKeysOfAnotherLayoutGroupAndRestoresTheGroup)
     expectKeyboardClean();
 }
 
-TEST_F(X11KeystrokesTest, TypesLevelThreeCharactersOfAGermanLayout)
-{
+TEST_F(X11KeystrokesTest, TypesLevelThreeCharactersOfAGermanLayout) {
     ASSERT_TRUE(setKeyboardLayout(QStringLiteral("de")));
     freeAtStart_ = probe_.freeKeycodeCount();
     auto target = focusedTarget();
@@ -145,8 +138,7 @@ TEST_F(X11KeystrokesTest, TypesLevelThreeCharactersOfAGermanLayout)
     expectKeyboardClean();
 }
 
-TEST_F(X11KeystrokesTest, KeepsLetterCaseWithCapsLockOnAndLeavesItOn)
-{
+TEST_F(X11KeystrokesTest, KeepsLetterCaseWithCapsLockOnAndLeavesItOn) {
     auto target = focusedTarget();
     ASSERT_TRUE(target);
     X11Keystrokes keystrokes(x11::openDisplay());
@@ -158,8 +150,7 @@ TEST_F(X11KeystrokesTest, KeepsLetterCaseWithCapsLockOnAndLeavesItOn)
     expectKeyboardClean();
 }
 
-TEST_F(X11KeystrokesTest, KeepsLetterCaseWhileTheUserHoldsShiftAndLeavesItHeld)
-{
+TEST_F(X11KeystrokesTest, KeepsLetterCaseWhileTheUserHoldsShiftAndLeavesItHeld) {
     auto target = focusedTarget();
     ASSERT_TRUE(target);
     X11Keystrokes keystrokes(x11::openDisplay());
@@ -169,14 +160,14 @@ TEST_F(X11KeystrokesTest, KeepsLetterCaseWhileTheUserHoldsShiftAndLeavesItHeld)
     const std::vector<int> downAfterSend = probe_.keysDown();
     probe_.releaseKey(shift);
     ASSERT_TRUE(sent);
-    EXPECT_EQ(target->record().text, QStringLiteral("aB1é")) << target->record().keys.join(' ').toStdString();
+    EXPECT_EQ(target->record().text, QStringLiteral("aB1é"))
+        << target->record().keys.join(' ').toStdString();
     // The user's SHIFT was neither released nor pressed a second time.
     EXPECT_EQ(downAfterSend, std::vector<int>{shift});
     expectKeyboardClean();
 }
 
-TEST_F(X11KeystrokesTest, ClearsBindingsThatAProcessKilledMidSendLeftBehind)
-{
+TEST_F(X11KeystrokesTest, ClearsBindingsThatAProcessKilledMidSendLeftBehind) {
     // A window that advertises ping but never answers keeps the sender waiting with its
     // bindings in place, which is when it gets killed.
     const unsigned long silent = probe_.createSilentPingWindow();

@@ -13,8 +13,7 @@ namespace tandrel::e2e {
 
 namespace {
 
-std::optional<qint64> pidOf(Display* display, Window window)
-{
+std::optional<qint64> pidOf(Display* display, Window window) {
     const Atom property = XInternAtom(display, "_NET_WM_PID", False);
     Atom type = 0;
     int format = 0;
@@ -31,8 +30,7 @@ std::optional<qint64> pidOf(Display* display, Window window)
     return pid;
 }
 
-std::vector<Window> childrenOf(Display* display, Window window)
-{
+std::vector<Window> childrenOf(Display* display, Window window) {
     Window root = 0;
     Window parent = 0;
     Window* children = nullptr;
@@ -45,8 +43,7 @@ std::vector<Window> childrenOf(Display* display, Window window)
     return result;
 }
 
-Window parentOf(Display* display, Window window)
-{
+Window parentOf(Display* display, Window window) {
     Window root = 0;
     Window parent = 0;
     Window* children = nullptr;
@@ -58,27 +55,23 @@ Window parentOf(Display* display, Window window)
     return parent;
 }
 
-int ignoreErrors(Display*, XErrorEvent*)
-{
+int ignoreErrors(Display*, XErrorEvent*) {
     return 0;
 }
 
 } // namespace
 
 X11Probe::X11Probe()
-    : display_(XOpenDisplay(nullptr))
-{
+    : display_(XOpenDisplay(nullptr)) {
     XSetErrorHandler(ignoreErrors);
 }
 
-X11Probe::~X11Probe()
-{
+X11Probe::~X11Probe() {
     if (display_)
         XCloseDisplay(display_);
 }
 
-std::vector<int> X11Probe::keysDown()
-{
+std::vector<int> X11Probe::keysDown() {
     char keys[32] = {};
     XQueryKeymap(display_, keys);
     std::vector<int> down;
@@ -89,8 +82,7 @@ std::vector<int> X11Probe::keysDown()
     return down;
 }
 
-int X11Probe::freeKeycodeCount()
-{
+int X11Probe::freeKeycodeCount() {
     XkbDescPtr xkb = XkbGetMap(display_, XkbKeySymsMask, XkbUseCoreKbd);
     int count = 0;
     for (int code = xkb->min_key_code; code <= xkb->max_key_code; ++code)
@@ -99,20 +91,17 @@ int X11Probe::freeKeycodeCount()
     return count;
 }
 
-int X11Probe::lockedGroup()
-{
+int X11Probe::lockedGroup() {
     XkbStateRec state{};
     XkbGetState(display_, XkbUseCoreKbd, &state);
     return state.locked_group;
 }
 
-std::optional<unsigned long> X11Probe::windowOf(qint64 pid)
-{
+std::optional<unsigned long> X11Probe::windowOf(qint64 pid) {
     // Clients are the root's children, or their children under a reparenting manager.
     for (Window top : childrenOf(display_, DefaultRootWindow(display_))) {
         XWindowAttributes attributes{};
-        if (!XGetWindowAttributes(display_, top, &attributes) ||
-            attributes.map_state != IsViewable)
+        if (!XGetWindowAttributes(display_, top, &attributes) || attributes.map_state != IsViewable)
             continue;
         std::vector<Window> candidates{top};
         for (Window child : childrenOf(display_, top))
@@ -125,8 +114,7 @@ std::optional<unsigned long> X11Probe::windowOf(qint64 pid)
     return std::nullopt;
 }
 
-bool X11Probe::awaitWindowOf(qint64 pid, int timeoutMs)
-{
+bool X11Probe::awaitWindowOf(qint64 pid, int timeoutMs) {
     QElapsedTimer waited;
     waited.start();
     while (!windowOf(pid)) {
@@ -137,8 +125,7 @@ bool X11Probe::awaitWindowOf(qint64 pid, int timeoutMs)
     return true;
 }
 
-qint64 X11Probe::focusedPid()
-{
+qint64 X11Probe::focusedPid() {
     Window focus = 0;
     int revert = 0;
     XGetInputFocus(display_, &focus, &revert);
@@ -150,15 +137,13 @@ qint64 X11Probe::focusedPid()
     return 0;
 }
 
-void X11Probe::focus(unsigned long window)
-{
+void X11Probe::focus(unsigned long window) {
     XRaiseWindow(display_, window);
     XSetInputFocus(display_, window, RevertToParent, CurrentTime);
     XSync(display_, False);
 }
 
-bool X11Probe::awaitFreeKeycodeCount(int count, int timeoutMs)
-{
+bool X11Probe::awaitFreeKeycodeCount(int count, int timeoutMs) {
     QElapsedTimer waited;
     waited.start();
     while (freeKeycodeCount() != count) {
@@ -169,8 +154,7 @@ bool X11Probe::awaitFreeKeycodeCount(int count, int timeoutMs)
     return true;
 }
 
-int X11Probe::pressKey(const QString& keysymName)
-{
+int X11Probe::pressKey(const QString& keysymName) {
     const KeyCode code =
         XKeysymToKeycode(display_, XStringToKeysym(keysymName.toLatin1().constData()));
     if (code != 0)
@@ -179,16 +163,14 @@ int X11Probe::pressKey(const QString& keysymName)
     return code;
 }
 
-void X11Probe::releaseKey(int keycode)
-{
+void X11Probe::releaseKey(int keycode) {
     XTestFakeKeyEvent(display_, unsigned(keycode), False, CurrentTime);
     XSync(display_, False);
 }
 
-unsigned long X11Probe::createSilentPingWindow()
-{
-    const Window window = XCreateSimpleWindow(display_, DefaultRootWindow(display_), 0, 0, 100,
-                                              100, 0, 0, 0);
+unsigned long X11Probe::createSilentPingWindow() {
+    const Window window =
+        XCreateSimpleWindow(display_, DefaultRootWindow(display_), 0, 0, 100, 100, 0, 0, 0);
     Atom ping = XInternAtom(display_, "_NET_WM_PING", False);
     XSetWMProtocols(display_, window, &ping, 1);
     XStoreName(display_, window, "Silent");
@@ -204,8 +186,15 @@ unsigned long X11Probe::createSilentPingWindow()
     return window;
 }
 
-bool setKeyboardLayout(const QString& layouts)
-{
+unsigned long X11Probe::createUnmappedWindow(const QString& title) {
+    const Window window =
+        XCreateSimpleWindow(display_, DefaultRootWindow(display_), 0, 0, 100, 100, 0, 0, 0);
+    XStoreName(display_, window, title.toLatin1().constData());
+    XSync(display_, False);
+    return window;
+}
+
+bool setKeyboardLayout(const QString& layouts) {
     return QProcess::execute(QStringLiteral("setxkbmap"), {QStringLiteral("-layout"), layouts}) ==
            0;
 }

@@ -36,6 +36,8 @@ public:
     // A mapped top-level window whose WM_PROTOCOLS lists _NET_WM_PING, and which never
     // answers one.
     unsigned long createSilentPingWindow();
+    // A top-level window with a title that is never mapped.
+    unsigned long createUnmappedWindow(const QString& title);
 
 private:
     _XDisplay* display_;

@@ -18,8 +18,7 @@ namespace {
 
 constexpr int startTimeoutMs = 10000;
 
-pid_t spawn(const std::vector<std::string>& arguments, int keepOpen)
-{
+pid_t spawn(const std::vector<std::string>& arguments, int keepOpen) {
     std::vector<char*> argv;
     for (const auto& argument : arguments)
         argv.push_back(const_cast<char*>(argument.c_str()));
@@ -41,8 +40,7 @@ pid_t spawn(const std::vector<std::string>& arguments, int keepOpen)
     return pid;
 }
 
-void stop(pid_t& pid)
-{
+void stop(pid_t& pid) {
     if (pid <= 0)
         return;
     ::kill(pid, SIGTERM);
@@ -59,8 +57,7 @@ void stop(pid_t& pid)
 }
 
 // The manager has set _NET_SUPPORTING_WM_CHECK on the root to a window that names itself.
-bool managerAnnounced(Display* display)
-{
+bool managerAnnounced(Display* display) {
     const Atom check = XInternAtom(display, "_NET_SUPPORTING_WM_CHECK", False);
     auto named = [&](Window window) -> Window {
         Atom type = 0;
@@ -83,16 +80,14 @@ bool managerAnnounced(Display* display)
 
 } // namespace
 
-X11Session::X11Session(Manager manager)
-{
+X11Session::X11Session(Manager manager) {
     hadDisplay_ = qEnvironmentVariableIsSet("DISPLAY");
     previousDisplay_ = qEnvironmentVariable("DISPLAY");
     if (startServer() && manager == Manager::Openbox)
         startManager();
 }
 
-X11Session::~X11Session()
-{
+X11Session::~X11Session() {
     stop(managerPid_);
     stop(serverPid_);
     if (hadDisplay_)
@@ -101,8 +96,7 @@ X11Session::~X11Session()
         qunsetenv("DISPLAY");
 }
 
-bool X11Session::startServer()
-{
+bool X11Session::startServer() {
     int fds[2];
     if (::pipe(fds) != 0) {
         error_ = QStringLiteral("No pipe for Xvfb.");
@@ -132,8 +126,7 @@ bool X11Session::startServer()
     return true;
 }
 
-bool X11Session::startManager()
-{
+bool X11Session::startManager() {
     managerPid_ = spawn({"openbox", "--sm-disable"}, -1);
     Display* display = XOpenDisplay(display_.toLocal8Bit().constData());
     if (!display) {

@@ -41,8 +41,7 @@ template <X11Session::Manager manager> class X11Fixture : public ::testing::Test
 protected:
     static void SetUpTestSuite() { session_ = std::make_unique<X11Session>(manager); }
     static void TearDownTestSuite() { session_.reset(); }
-    void SetUp() override
-    {
+    void SetUp() override {
         ASSERT_TRUE(session_ && session_->ready()) << session_->error().toStdString();
     }
 

@@ -361,3 +361,28 @@ TEST_F(DialogPanelTest, ReleasingShiftInTheFieldForgetsTheShiftAnswer) {
     QTest::keyRelease(window->Text3, Qt::Key_Shift);
     EXPECT_EQ(window->globals.ShiftChoice, 0);
 }
+
+TEST_F(DialogPanelTest, ASecondPressDuringThePauseCommitsNothing) {
+    int presses = 0;
+    fake.clock.onWait = [&] {
+        if (presses++ == 0)
+            click(window->Command4);
+    };
+    click(window->Label18);
+    QTest::keyClicks(window->Text3, "5");
+    click(window->Command4);
+    EXPECT_EQ(lines(), QStringList({"{Wait}5"}));
+    expectEditing();
+
+    // The same for "OK" on a line under edit: the edited line must not become a blank.
+    presses = 0;
+    setProgram({"{Wait}10", "l1"}, 0);
+    window->Command2->setText("OK");
+    window->Text7->setText("{Wait}20");
+    fake.clock.onWait = [&] {
+        if (presses++ == 0)
+            window->Command4_Click();
+    };
+    window->Command4_Click();
+    EXPECT_EQ(lines(), QStringList({"{Wait}20", "l1"}));
+}

@@ -57,14 +57,3 @@ TEST(Insertion, WhereTheNextLineGoes) {
         EXPECT_EQ(plan.selectionAfter, c.plan.selectionAfter);
     }
 }
-
-TEST(Insertion, UsagePromptKeepsItsRunsOfBlanks) {
-    const QString text = usagePromptText();
-    const QString first = "Click on a line below to insert programming at that line.";
-    const QString second = "DOUBLE clicking a line below in quick succession will delete it.";
-    const QString third = "Clicking a second time in slow succession will enable editing "
-                          "specific long lines of text.";
-    EXPECT_EQ(text,
-              first + QString(47, ' ') + second + QString(4, ' ') + third + QString(134, ' '));
-    EXPECT_EQ(text.size(), first.size() + second.size() + third.size() + 47 + 4 + 134);
-}

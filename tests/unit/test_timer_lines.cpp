@@ -33,26 +33,6 @@ struct DaysCase {
 
 } // namespace
 
-TEST(TimerLines, ListEntries) {
-    EXPECT_EQ(weekDayEntries(),
-              QStringList({"All_Days,", "Sundays,", "Mondays,", "Tuesdays,", "Wednesdays,",
-                           "Thursdays,", "Fridays,", "Saturdays,"}));
-    const QStringList months = monthEntries();
-    ASSERT_EQ(months.size(), 12);
-    EXPECT_EQ(months.first(), "January,");
-    EXPECT_EQ(months[8], "September,");
-    EXPECT_EQ(months.last(), "December,");
-    const QStringList years = yearEntries(2026);
-    ASSERT_EQ(years.size(), 101);
-    EXPECT_EQ(years.first(), "2026");
-    EXPECT_EQ(years[1], "2027");
-    EXPECT_EQ(years.last(), "2126");
-    const QStringList days = dayOfMonthEntries();
-    ASSERT_EQ(days.size(), 31);
-    EXPECT_EQ(days.first(), "1");
-    EXPECT_EQ(days.last(), "31");
-}
-
 TEST(TimerLines, DaysLineComposition) {
     const DaysCase cases[] = {
         {"two days", {2, 6}, "2:05:00 PM", "{DAYS}Mondays,Fridays, 2:05:00 PM"},

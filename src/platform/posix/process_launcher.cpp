@@ -13,9 +13,7 @@ namespace {
 constexpr int windowPollMs = 50;
 constexpr qint64 windowWaitMs = 3000;
 
-std::optional<ProgramCommand> quotedProgram(const QString& text,
-                                            const auto& executableFor)
-{
+std::optional<ProgramCommand> quotedProgram(const QString& text, const auto& executableFor) {
     const qsizetype close = text.indexOf(QLatin1Char('"'), 1);
     const QString path = text.mid(1, close < 0 ? -1 : close - 1);
     const auto program = executableFor(path);
@@ -29,8 +27,7 @@ std::optional<ProgramCommand> quotedProgram(const QString& text,
 
 std::optional<ProgramCommand>
 resolveCommandLine(const QString& commandLine,
-                   const std::function<std::optional<QString>(const QString&)>& executableFor)
-{
+                   const std::function<std::optional<QString>(const QString&)>& executableFor) {
     const QString text = commandLine.trimmed();
     if (text.isEmpty())
         return std::nullopt;
@@ -48,13 +45,11 @@ resolveCommandLine(const QString& commandLine,
 
 ProcessLauncher::ProcessLauncher(const FileSystem& files, ProcessWindows* windows)
     : files_(files)
-    , windows_(windows)
-{
+    , windows_(windows) {
     windowPoll_.setInterval(windowPollMs);
 }
 
-Status ProcessLauncher::start(const QString& commandLine)
-{
+Status ProcessLauncher::start(const QString& commandLine) {
     const auto command = resolveCommandLine(
         commandLine, [this](const QString& path) { return executableFor(path); });
     if (!command)
@@ -68,8 +63,7 @@ Status ProcessLauncher::start(const QString& commandLine)
     return Status::ok();
 }
 
-std::optional<QString> ProcessLauncher::executableFor(const QString& path) const
-{
+std::optional<QString> ProcessLauncher::executableFor(const QString& path) const {
     if (path.isEmpty())
         return std::nullopt;
     const bool bareName = !path.contains(QLatin1Char('/')) && !path.contains(QLatin1Char('\\')) &&
@@ -90,8 +84,7 @@ std::optional<QString> ProcessLauncher::executableFor(const QString& path) const
 // The window shows up a while after the start (a cold start can take seconds); polling keeps
 // the caller's run going meanwhile. The latest start wins, and so does any later activation
 // by title.
-void ProcessLauncher::activateWhenShown(qint64 pid)
-{
+void ProcessLauncher::activateWhenShown(qint64 pid) {
     if (!windows_)
         return;
     windowPoll_.stop();

@@ -35,8 +35,7 @@ struct Item {
     unsigned held = 0;
 };
 
-int levelOf(const KeyType& type, unsigned mods)
-{
+int levelOf(const KeyType& type, unsigned mods) {
     for (const KeyTypeEntry& entry : type.entries) {
         if (entry.mods == (mods & type.mask))
             return entry.level;
@@ -44,8 +43,7 @@ int levelOf(const KeyType& type, unsigned mods)
     return 0;
 }
 
-KeyStep step(KeyStep::Kind kind, int value = 0)
-{
+KeyStep step(KeyStep::Kind kind, int value = 0) {
     KeyStep result;
     result.kind = kind;
     result.value = value;
@@ -57,8 +55,7 @@ public:
     Planner(const KeyboardLayout& layout, const KeyboardState& state)
         : layout_(layout)
         , state_(state)
-        , mods_(state.mods)
-    {
+        , mods_(state.mods) {
         for (const auto& [keycode, groups] : layout.keys) {
             for (size_t g = 0; g < groups.size(); ++g) {
                 const auto& keysyms = groups[g].keysyms;
@@ -79,8 +76,7 @@ public:
         }
     }
 
-    Result<Steps> run(const QList<KeyAction>& actions)
-    {
+    Result<Steps> run(const QList<KeyAction>& actions) {
         std::vector<Item> items;
         for (qsizetype i = 0; i < actions.size(); ++i) {
             if (isLineFeedAfterReturn(actions, i))
@@ -95,8 +91,7 @@ public:
 
 private:
     // CR LF from a pasted text is one line break, not two.
-    static bool isLineFeedAfterReturn(const QList<KeyAction>& actions, qsizetype i)
-    {
+    static bool isLineFeedAfterReturn(const QList<KeyAction>& actions, qsizetype i) {
         const auto isChar = [&](qsizetype at, char32_t c) {
             return actions[at].kind == KeyAction::Kind::TypeChar && actions[at].character == c;
         };
@@ -104,8 +99,7 @@ private:
                actions[i].modifiers == actions[i - 1].modifiers;
     }
 
-    static quint32 keysymOf(const KeyAction& action)
-    {
+    static quint32 keysymOf(const KeyAction& action) {
         switch (action.kind) {
         case KeyAction::Kind::TypeChar:
             return keysymForCharacter(action.character);
@@ -117,8 +111,7 @@ private:
         return keysym::noSymbol;
     }
 
-    Result<unsigned> heldMask(KeyModifiers modifiers) const
-    {
+    Result<unsigned> heldMask(KeyModifiers modifiers) const {
         unsigned mask = 0;
         const std::array<std::tuple<KeyModifier, unsigned, const char*>, 3> names{{
             {KeyModifier::Shift, shiftMask, "SHIFT"},
@@ -138,8 +131,7 @@ private:
 
     // The way to reach the keysym on the mapping that needs no group change, then the
     // fewest added modifiers, then the lowest keycode.
-    std::optional<Stroke> onMapping(quint32 keysym)
-    {
+    std::optional<Stroke> onMapping(quint32 keysym) {
         if (auto cached = strokes_.find(keysym); cached != strokes_.end())
             return cached->second;
         std::optional<Stroke> best;
@@ -151,8 +143,7 @@ private:
             if (!mods)
                 continue;
             const bool groupChange = place.group != state_.group % int(groups.size());
-            const std::tuple<bool, int, int> rank{groupChange, std::popcount(*mods),
-                                                  place.keycode};
+            const std::tuple<bool, int, int> rank{groupChange, std::popcount(*mods), place.keycode};
             if (!best || rank < bestRank) {
                 best = Stroke{place.keycode, place.group, *mods, false};
                 bestRank = rank;
@@ -162,16 +153,14 @@ private:
         return best;
     }
 
-    const std::vector<Placement>& placementsOf(quint32 keysym) const
-    {
+    const std::vector<Placement>& placementsOf(quint32 keysym) const {
         static const std::vector<Placement> none;
         const auto found = placements_.find(keysym);
         return found == placements_.end() ? none : found->second;
     }
 
     // The fewest modifiers to press, on top of those in effect, that select the level.
-    std::optional<unsigned> modsForLevel(const KeyType& type, int level) const
-    {
+    std::optional<unsigned> modsForLevel(const KeyType& type, int level) const {
         const unsigned addable = pressable_ & type.mask & ~mods_;
         std::optional<unsigned> best;
         // Every subset of the addable modifiers, from the empty one up.
@@ -185,8 +174,7 @@ private:
         return best;
     }
 
-    Result<Steps> stepsFor(const std::vector<Item>& items)
-    {
+    Result<Steps> stepsFor(const std::vector<Item>& items) {
         std::vector<Stroke> strokes;
         for (const Item& item : items) {
             strokes.push_back(strokeFor(item.keysym));
@@ -223,8 +211,7 @@ private:
         return Result<Steps>::success(steps);
     }
 
-    Stroke strokeFor(quint32 keysym)
-    {
+    Stroke strokeFor(quint32 keysym) {
         if (keysym == keysym::noSymbol)
             return {};
         if (auto stroke = onMapping(keysym))
@@ -237,8 +224,7 @@ private:
     // The bindings in force from each item on where they change, keyed by that item.
     using Segments = std::map<size_t, std::vector<KeyBinding>>;
     Result<Segments> bindingSegments(const std::vector<Item>& items,
-                                     const std::vector<Stroke>& strokes) const
-    {
+                                     const std::vector<Stroke>& strokes) const {
         Segments segments;
         const auto& free = layout_.freeKeycodes;
         std::vector<KeyBinding>* current = nullptr;
@@ -262,8 +248,7 @@ private:
         return Result<Segments>::success(segments);
     }
 
-    static int keycodeOf(const Segments& segments, size_t item, quint32 keysym)
-    {
+    static int keycodeOf(const Segments& segments, size_t item, quint32 keysym) {
         const auto& bindings = std::prev(segments.upper_bound(item))->second;
         for (const KeyBinding& binding : bindings) {
             if (binding.keysym == keysym)
@@ -274,8 +259,7 @@ private:
 
     // Modifiers down, the key, modifiers up in reverse order; a keycode of 0 taps only the
     // modifiers.
-    void tap(Steps& steps, int keycode, unsigned mods) const
-    {
+    void tap(Steps& steps, int keycode, unsigned mods) const {
         std::vector<int> modifierKeys;
         for (int bit = 0; bit < 8; ++bit) {
             const int key = layout_.modifierKeys[size_t(bit)];
@@ -304,9 +288,8 @@ private:
 
 } // namespace
 
-Result<std::vector<KeyStep>> planKeys(const QList<KeyAction>& actions,
-                                      const KeyboardLayout& layout, const KeyboardState& state)
-{
+Result<std::vector<KeyStep>> planKeys(const QList<KeyAction>& actions, const KeyboardLayout& layout,
+                                      const KeyboardState& state) {
     return Planner(layout, state).run(actions);
 }
 

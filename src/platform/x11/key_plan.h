@@ -69,7 +69,7 @@ struct KeyStep {
 // already in effect and those that can be added, goes on a free keycode; when more such
 // keysyms are needed than keycodes are free, the bindings are renewed in turn. Modifiers
 // already in effect are never pressed again; every key pressed is released in the plan.
-Result<std::vector<KeyStep>> planKeys(const QList<KeyAction>& actions,
-                                      const KeyboardLayout& layout, const KeyboardState& state);
+Result<std::vector<KeyStep>> planKeys(const QList<KeyAction>& actions, const KeyboardLayout& layout,
+                                      const KeyboardState& state);
 
 } // namespace tandrel

@@ -6,8 +6,7 @@
 
 namespace tandrel {
 
-quint32 keysymForCharacter(char32_t character)
-{
+quint32 keysymForCharacter(char32_t character) {
     switch (character) {
     case U'\r':
     case U'\n':
@@ -26,8 +25,7 @@ quint32 keysymForCharacter(char32_t character)
     return latin1 ? quint32(character) : 0x01000000u | quint32(character);
 }
 
-std::optional<char32_t> characterOfKeysym(quint32 keysym)
-{
+std::optional<char32_t> characterOfKeysym(quint32 keysym) {
     const bool latin1 = (keysym >= 0x20 && keysym <= 0x7e) || (keysym >= 0xa0 && keysym <= 0xff);
     if (latin1)
         return char32_t(keysym);
@@ -41,8 +39,7 @@ std::optional<char32_t> characterOfKeysym(quint32 keysym)
     return found->second;
 }
 
-quint32 keysymForNamedKey(NamedKey key)
-{
+quint32 keysymForNamedKey(NamedKey key) {
     switch (key) {
     case NamedKey::Backspace:
         return keysym::backSpace;

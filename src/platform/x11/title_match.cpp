@@ -5,8 +5,7 @@ namespace tandrel {
 namespace {
 
 template <typename Matches>
-std::optional<qsizetype> topmost(const QStringList& titles, Matches matches)
-{
+std::optional<qsizetype> topmost(const QStringList& titles, Matches matches) {
     for (qsizetype i = titles.size() - 1; i >= 0; --i) {
         if (matches(titles[i]))
             return i;
@@ -17,8 +16,7 @@ std::optional<qsizetype> topmost(const QStringList& titles, Matches matches)
 } // namespace
 
 std::optional<qsizetype> chooseWindowByTitle(const QStringList& titlesBottomToTop,
-                                             const QString& text)
-{
+                                             const QString& text) {
     if (text.isEmpty())
         return std::nullopt;
     if (auto exact = topmost(titlesBottomToTop, [&](const QString& title) {

@@ -14,13 +14,11 @@ struct KeymapFree {
 };
 using Keymap = std::unique_ptr<XkbDescRec, KeymapFree>;
 
-Keymap fetchKeymap(Display* display)
-{
+Keymap fetchKeymap(Display* display) {
     return Keymap(XkbGetMap(display, XkbKeyTypesMask | XkbKeySymsMask, XkbUseCoreKbd));
 }
 
-bool isBinding(XkbDescPtr xkb, int keycode)
-{
+bool isBinding(XkbDescPtr xkb, int keycode) {
     return XkbKeyNumGroups(xkb, keycode) == 1 &&
            xkb->map->key_sym_map[keycode].kt_index[0] == XkbAlphabeticIndex &&
            XkbKeyGroupWidth(xkb, keycode, 0) == 2 && XkbKeySymEntry(xkb, keycode, 0, 0) != 0 &&
@@ -32,12 +30,9 @@ class MapEdit {
 public:
     MapEdit(Display* display, XkbDescPtr xkb)
         : display_(display)
-        , xkb_(xkb)
-    {
-    }
+        , xkb_(xkb) {}
 
-    void bind(int keycode, KeySym sym)
-    {
+    void bind(int keycode, KeySym sym) {
         int type = XkbAlphabeticIndex;
         XkbChangeTypesOfKey(xkb_, keycode, 1, XkbGroup1Mask, &type, nullptr);
         KeySym* syms = XkbKeySymsPtr(xkb_, keycode);
@@ -46,14 +41,12 @@ public:
         touch(keycode);
     }
 
-    void unbind(int keycode)
-    {
+    void unbind(int keycode) {
         XkbChangeTypesOfKey(xkb_, keycode, 0, XkbGroup1Mask, nullptr, nullptr);
         touch(keycode);
     }
 
-    bool send()
-    {
+    bool send() {
         if (first_ > last_)
             return true;
         XkbMapChangesRec changes{};
@@ -66,8 +59,7 @@ public:
     }
 
 private:
-    void touch(int keycode)
-    {
+    void touch(int keycode) {
         first_ = std::min(first_, keycode);
         last_ = std::max(last_, keycode);
     }
@@ -81,17 +73,13 @@ private:
 } // namespace
 
 TemporaryBindings::TemporaryBindings(XDisplay* display)
-    : display_(display)
-{
-}
+    : display_(display) {}
 
-TemporaryBindings::~TemporaryBindings()
-{
+TemporaryBindings::~TemporaryBindings() {
     clear();
 }
 
-void TemporaryBindings::clearStale()
-{
+void TemporaryBindings::clearStale() {
     const Keymap xkb = fetchKeymap(display_);
     if (!xkb)
         return;
@@ -104,8 +92,7 @@ void TemporaryBindings::clearStale()
     bound_.clear();
 }
 
-bool TemporaryBindings::apply(const std::vector<KeyBinding>& bindings)
-{
+bool TemporaryBindings::apply(const std::vector<KeyBinding>& bindings) {
     const Keymap xkb = fetchKeymap(display_);
     if (!xkb)
         return false;
@@ -124,8 +111,7 @@ bool TemporaryBindings::apply(const std::vector<KeyBinding>& bindings)
     return edit.send();
 }
 
-void TemporaryBindings::clear()
-{
+void TemporaryBindings::clear() {
     if (bound_.empty())
         return;
     const Keymap xkb = fetchKeymap(display_);

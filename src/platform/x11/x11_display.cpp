@@ -8,42 +8,36 @@ namespace {
 
 unsigned long errorCount = 0;
 
-int countError(Display*, XErrorEvent*)
-{
+int countError(Display*, XErrorEvent*) {
     ++errorCount;
     return 0;
 }
 
 } // namespace
 
-void DisplayCloser::operator()(XDisplay* display) const
-{
+void DisplayCloser::operator()(XDisplay* display) const {
     if (display)
         XCloseDisplay(display);
 }
 
-DisplayPtr openDisplay()
-{
+DisplayPtr openDisplay() {
     return DisplayPtr(XOpenDisplay(nullptr));
 }
 
 ErrorTrap::ErrorTrap(XDisplay* display)
     : display_(display)
-    , previous_(reinterpret_cast<void*>(XSetErrorHandler(countError)))
-{
+    , previous_(reinterpret_cast<void*>(XSetErrorHandler(countError))) {
     // Errors of requests made before the trap are not ours to report.
     XSync(display_, False);
     errorsAtStart_ = errorCount;
 }
 
-ErrorTrap::~ErrorTrap()
-{
+ErrorTrap::~ErrorTrap() {
     XSync(display_, False);
     XSetErrorHandler(reinterpret_cast<XErrorHandler>(previous_));
 }
 
-bool ErrorTrap::failed()
-{
+bool ErrorTrap::failed() {
     XSync(display_, False);
     return errorCount != errorsAtStart_;
 }

@@ -19,16 +19,14 @@ struct ModifierMapFree {
     void operator()(XModifierKeymap* map) const { XFreeModifiermap(map); }
 };
 
-bool isLockingKeysym(quint32 sym)
-{
-    static const std::set<quint32> locks{XK_Caps_Lock,       XK_Shift_Lock,     XK_Num_Lock,
-                                         XK_Scroll_Lock,     XK_ISO_Lock,       XK_ISO_Level3_Lock,
+bool isLockingKeysym(quint32 sym) {
+    static const std::set<quint32> locks{XK_Caps_Lock,       XK_Shift_Lock,    XK_Num_Lock,
+                                         XK_Scroll_Lock,     XK_ISO_Lock,      XK_ISO_Level3_Lock,
                                          XK_ISO_Level5_Lock, XK_ISO_Group_Lock};
     return locks.contains(sym);
 }
 
-std::vector<KeyType> readTypes(XkbDescPtr xkb)
-{
+std::vector<KeyType> readTypes(XkbDescPtr xkb) {
     std::vector<KeyType> types;
     for (int t = 0; t < xkb->map->num_types; ++t) {
         const XkbKeyTypeRec& source = xkb->map->types[t];
@@ -43,8 +41,7 @@ std::vector<KeyType> readTypes(XkbDescPtr xkb)
     return types;
 }
 
-std::vector<KeyGroup> readGroups(XkbDescPtr xkb, int keycode)
-{
+std::vector<KeyGroup> readGroups(XkbDescPtr xkb, int keycode) {
     std::vector<KeyGroup> groups;
     for (int g = 0; g < XkbKeyNumGroups(xkb, keycode); ++g) {
         KeyGroup group;
@@ -56,8 +53,7 @@ std::vector<KeyGroup> readGroups(XkbDescPtr xkb, int keycode)
     return groups;
 }
 
-quint32 baseKeysym(const KeyboardLayout& layout, int keycode)
-{
+quint32 baseKeysym(const KeyboardLayout& layout, int keycode) {
     const auto key = layout.keys.find(keycode);
     if (key == layout.keys.end() || key->second.front().keysyms.empty())
         return keysym::noSymbol;
@@ -65,8 +61,7 @@ quint32 baseKeysym(const KeyboardLayout& layout, int keycode)
 }
 
 // Per modifier bit, the keys the server lists for it.
-std::array<std::vector<int>, 8> modifierMap(Display* display)
-{
+std::array<std::vector<int>, 8> modifierMap(Display* display) {
     std::array<std::vector<int>, 8> result;
     const std::unique_ptr<XModifierKeymap, ModifierMapFree> map(XGetModifierMapping(display));
     if (!map)
@@ -82,8 +77,7 @@ std::array<std::vector<int>, 8> modifierMap(Display* display)
 }
 
 // Holdable keys per modifier, preferring the left-hand SHIFT, CTRL and ALT keys.
-void readModifierKeys(Display* display, KeyboardLayout& layout)
-{
+void readModifierKeys(Display* display, KeyboardLayout& layout) {
     const auto map = modifierMap(display);
     const std::array<quint32, 3> preferred{keysym::shiftL, keysym::controlL, keysym::altL};
     for (int bit = 0; bit < 8; ++bit) {
@@ -119,8 +113,7 @@ void readModifierKeys(Display* display, KeyboardLayout& layout)
 
 } // namespace
 
-std::optional<KeyboardSnapshot> readKeyboard(XDisplay* display)
-{
+std::optional<KeyboardSnapshot> readKeyboard(XDisplay* display) {
     const std::unique_ptr<XkbDescRec, KeymapFree> xkb(
         XkbGetMap(display, XkbAllClientInfoMask, XkbUseCoreKbd));
     XkbStateRec state{};

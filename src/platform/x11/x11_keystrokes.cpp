@@ -11,8 +11,7 @@ namespace tandrel {
 namespace {
 
 // A busy client may take a while for a long text; one that never answers costs this much.
-std::chrono::milliseconds pingTimeout(int keysSent)
-{
+std::chrono::milliseconds pingTimeout(int keysSent) {
     return std::chrono::milliseconds(2000 + keysSent);
 }
 
@@ -22,9 +21,7 @@ std::chrono::milliseconds pingTimeout(int keysSent)
 class X11Keystrokes::SendScope {
 public:
     explicit SendScope(X11Keystrokes& owner)
-        : owner_(owner)
-    {
-    }
+        : owner_(owner) {}
     ~SendScope() { owner_.finishSend(wait_); }
     void completed(bool wait) { wait_ = wait; }
 
@@ -36,18 +33,15 @@ private:
 X11Keystrokes::X11Keystrokes(x11::DisplayPtr display)
     : display_(std::move(display))
     , bindings_(display_.get())
-    , processing_(display_.get())
-{
+    , processing_(display_.get()) {
     bindings_.clearStale();
 }
 
-X11Keystrokes::~X11Keystrokes()
-{
+X11Keystrokes::~X11Keystrokes() {
     releaseAll();
 }
 
-Status X11Keystrokes::send(const QString& notation, bool wait)
-{
+Status X11Keystrokes::send(const QString& notation, bool wait) {
     const auto actions = parseKeystrokes(notation);
     if (!actions)
         return Status::failure(actions.error());
@@ -67,16 +61,14 @@ Status X11Keystrokes::send(const QString& notation, bool wait)
     return played;
 }
 
-void X11Keystrokes::releaseAll()
-{
+void X11Keystrokes::releaseAll() {
     for (auto key = held_.rbegin(); key != held_.rend(); ++key)
         XTestFakeKeyEvent(display_.get(), unsigned(*key), False, CurrentTime);
     held_.clear();
     XSync(display_.get(), False);
 }
 
-Status X11Keystrokes::play(const std::vector<KeyStep>& steps)
-{
+Status X11Keystrokes::play(const std::vector<KeyStep>& steps) {
     x11::ErrorTrap trap(display_.get());
     keysSent_ = 0;
     for (const KeyStep& step : steps) {
@@ -86,8 +78,7 @@ Status X11Keystrokes::play(const std::vector<KeyStep>& steps)
     return Status::ok();
 }
 
-bool X11Keystrokes::perform(const KeyStep& step)
-{
+bool X11Keystrokes::perform(const KeyStep& step) {
     switch (step.kind) {
     case KeyStep::Kind::Press:
         press(step.value);
@@ -107,28 +98,24 @@ bool X11Keystrokes::perform(const KeyStep& step)
     return false;
 }
 
-void X11Keystrokes::press(int keycode)
-{
+void X11Keystrokes::press(int keycode) {
     held_.push_back(keycode);
     XTestFakeKeyEvent(display_.get(), unsigned(keycode), True, CurrentTime);
     ++keysSent_;
 }
 
-void X11Keystrokes::release(int keycode)
-{
+void X11Keystrokes::release(int keycode) {
     const auto found = std::find(held_.rbegin(), held_.rend(), keycode);
     if (found != held_.rend())
         held_.erase(std::next(found).base());
     XTestFakeKeyEvent(display_.get(), unsigned(keycode), False, CurrentTime);
 }
 
-bool X11Keystrokes::awaitProcessed()
-{
+bool X11Keystrokes::awaitProcessed() {
     return processing_.await(pingTimeout(keysSent_)) != x11::Processing::OwnWindow;
 }
 
-void X11Keystrokes::finishSend(bool wait)
-{
+void X11Keystrokes::finishSend(bool wait) {
     releaseAll();
     if (groupChanged_)
         XkbLockGroup(display_.get(), XkbUseCoreKbd, unsigned(groupToRestore_));

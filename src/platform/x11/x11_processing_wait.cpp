@@ -16,8 +16,7 @@ namespace {
 constexpr std::chrono::milliseconds settleTime{80};
 constexpr std::chrono::milliseconds passGap{10};
 
-bool hasProtocols(Display* display, Window window)
-{
+bool hasProtocols(Display* display, Window window) {
     Atom* protocols = nullptr;
     int count = 0;
     if (!XGetWMProtocols(display, window, &protocols, &count))
@@ -29,12 +28,9 @@ bool hasProtocols(Display* display, Window window)
 } // namespace
 
 ProcessingWait::ProcessingWait(XDisplay* display)
-    : display_(display)
-{
-}
+    : display_(display) {}
 
-Processing ProcessingWait::await(std::chrono::milliseconds pingTimeout)
-{
+Processing ProcessingWait::await(std::chrono::milliseconds pingTimeout) {
     XSync(display_, False);
     const WindowId client = focusedClient();
     if (client != noWindow) {
@@ -51,8 +47,7 @@ Processing ProcessingWait::await(std::chrono::milliseconds pingTimeout)
 
 // The window that declares WM_PROTOCOLS at or above the focus; with the focus following the
 // pointer, the top level under the pointer.
-WindowId ProcessingWait::focusedClient()
-{
+WindowId ProcessingWait::focusedClient() {
     ErrorTrap trap(display_);
     Window focus = 0;
     int revert = 0;
@@ -87,14 +82,12 @@ WindowId ProcessingWait::focusedClient()
 // Qt answers a ping as soon as it reads it but delivers the key events read with it only
 // afterwards, in its next pass: a second ping sent at once may be read in the same pass. A
 // pause lets that pass end first.
-bool ProcessingWait::pingAgain(WindowId client, std::chrono::milliseconds timeout)
-{
+bool ProcessingWait::pingAgain(WindowId client, std::chrono::milliseconds timeout) {
     std::this_thread::sleep_for(passGap);
     return ping(client, timeout);
 }
 
-bool ProcessingWait::ping(WindowId client, std::chrono::milliseconds timeout)
-{
+bool ProcessingWait::ping(WindowId client, std::chrono::milliseconds timeout) {
     const Window root = rootWindow(display_);
     // Clients answer by sending the ping back to the root window.
     XSelectInput(display_, root, StructureNotifyMask | SubstructureNotifyMask);
@@ -110,16 +103,15 @@ bool ProcessingWait::ping(WindowId client, std::chrono::milliseconds timeout)
     {
         ErrorTrap trap(display_);
         XSendEvent(display_, client, False, NoEventMask, &event);
-        answered = !trap.failed() &&
-                   awaitReply(serial_, std::chrono::steady_clock::now() + timeout);
+        answered =
+            !trap.failed() && awaitReply(serial_, std::chrono::steady_clock::now() + timeout);
     }
     XSelectInput(display_, root, NoEventMask);
     XSync(display_, True);
     return answered;
 }
 
-bool ProcessingWait::awaitReply(long serial, std::chrono::steady_clock::time_point deadline)
-{
+bool ProcessingWait::awaitReply(long serial, std::chrono::steady_clock::time_point deadline) {
     const Atom protocols = atom(display_, "WM_PROTOCOLS");
     const long pingAtom = long(atom(display_, "_NET_WM_PING"));
     for (;;) {

@@ -9,14 +9,12 @@ namespace {
 // One property's raw value, freed on scope exit.
 class PropertyValue {
 public:
-    PropertyValue(Display* display, Window window, Atom property, Atom type)
-    {
+    PropertyValue(Display* display, Window window, Atom property, Atom type) {
         int format = 0;
         unsigned long remaining = 0;
         Atom actualType = 0;
-        const int result =
-            XGetWindowProperty(display, window, property, 0, 1 << 20, False, type, &actualType,
-                               &format, &count_, &remaining, &data_);
+        const int result = XGetWindowProperty(display, window, property, 0, 1 << 20, False, type,
+                                              &actualType, &format, &count_, &remaining, &data_);
         if (result != Success || actualType == noWindow) {
             freeData();
             count_ = 0;
@@ -35,8 +33,7 @@ public:
     const unsigned long* longs() const { return reinterpret_cast<const unsigned long*>(data_); }
 
 private:
-    void freeData()
-    {
+    void freeData() {
         if (data_)
             XFree(data_);
         data_ = nullptr;
@@ -47,8 +44,7 @@ private:
     int format_ = 0;
 };
 
-std::optional<QString> legacyTitle(Display* display, Window window)
-{
+std::optional<QString> legacyTitle(Display* display, Window window) {
     XTextProperty text{};
     if (!XGetWMName(display, window, &text) || !text.value)
         return std::nullopt;
@@ -65,18 +61,15 @@ std::optional<QString> legacyTitle(Display* display, Window window)
 
 } // namespace
 
-unsigned long atom(XDisplay* display, const char* name)
-{
+unsigned long atom(XDisplay* display, const char* name) {
     return XInternAtom(display, name, False);
 }
 
-WindowId rootWindow(XDisplay* display)
-{
+WindowId rootWindow(XDisplay* display) {
     return DefaultRootWindow(display);
 }
 
-std::optional<QString> windowTitle(XDisplay* display, WindowId window)
-{
+std::optional<QString> windowTitle(XDisplay* display, WindowId window) {
     const PropertyValue name(display, window, atom(display, "_NET_WM_NAME"),
                              atom(display, "UTF8_STRING"));
     if (name.present() && name.format() == 8)
@@ -86,25 +79,21 @@ std::optional<QString> windowTitle(XDisplay* display, WindowId window)
 }
 
 std::optional<unsigned long> cardinalProperty(XDisplay* display, WindowId window,
-                                              const char* property)
-{
+                                              const char* property) {
     const PropertyValue value(display, window, atom(display, property), XA_CARDINAL);
     if (!value.present() || value.format() != 32 || value.count() < 1)
         return std::nullopt;
     return value.longs()[0];
 }
 
-std::vector<WindowId> windowListProperty(XDisplay* display, WindowId window,
-                                         const char* property)
-{
+std::vector<WindowId> windowListProperty(XDisplay* display, WindowId window, const char* property) {
     const PropertyValue value(display, window, atom(display, property), XA_WINDOW);
     if (!value.present() || value.format() != 32)
         return {};
     return std::vector<WindowId>(value.longs(), value.longs() + value.count());
 }
 
-bool supportsProtocol(XDisplay* display, WindowId window, const char* protocol)
-{
+bool supportsProtocol(XDisplay* display, WindowId window, const char* protocol) {
     Atom* protocols = nullptr;
     int count = 0;
     if (!XGetWMProtocols(display, window, &protocols, &count))
@@ -117,8 +106,7 @@ bool supportsProtocol(XDisplay* display, WindowId window, const char* protocol)
     return found;
 }
 
-WindowId topLevelOf(XDisplay* display, WindowId window)
-{
+WindowId topLevelOf(XDisplay* display, WindowId window) {
     const Window root = rootWindow(display);
     Window current = window;
     while (current != noWindow && current != root) {

@@ -15,8 +15,7 @@ WindowId rootWindow(XDisplay* display);
 std::optional<QString> windowTitle(XDisplay* display, WindowId window);
 std::optional<unsigned long> cardinalProperty(XDisplay* display, WindowId window,
                                               const char* property);
-std::vector<WindowId> windowListProperty(XDisplay* display, WindowId window,
-                                         const char* property);
+std::vector<WindowId> windowListProperty(XDisplay* display, WindowId window, const char* property);
 // Whether WM_PROTOCOLS of the window lists the protocol.
 bool supportsProtocol(XDisplay* display, WindowId window, const char* protocol);
 

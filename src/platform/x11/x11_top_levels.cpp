@@ -10,15 +10,13 @@ namespace tandrel::x11 {
 
 namespace {
 
-std::vector<WindowId> managedClients(XDisplay* display)
-{
+std::vector<WindowId> managedClients(XDisplay* display) {
     return windowListProperty(display, rootWindow(display), "_NET_CLIENT_LIST_STACKING");
 }
 
 // Without a window manager the top levels are the root's mapped children; Qt and others
 // keep unmapped and override-redirect helpers there as well.
-std::vector<WindowId> mappedRootChildren(XDisplay* display)
-{
+std::vector<WindowId> mappedRootChildren(XDisplay* display) {
     Window rootReturn = 0;
     Window parent = 0;
     Window* children = nullptr;
@@ -37,13 +35,11 @@ std::vector<WindowId> mappedRootChildren(XDisplay* display)
     return result;
 }
 
-std::vector<WindowId> topLevelWindows(XDisplay* display)
-{
+std::vector<WindowId> topLevelWindows(XDisplay* display) {
     return windowManagerRunning(display) ? managedClients(display) : mappedRootChildren(display);
 }
 
-bool holdsFocus(XDisplay* display, WindowId window)
-{
+bool holdsFocus(XDisplay* display, WindowId window) {
     Window focus = 0;
     int revert = 0;
     XGetInputFocus(display, &focus, &revert);
@@ -52,8 +48,7 @@ bool holdsFocus(XDisplay* display, WindowId window)
     return focus == window || topLevelOf(display, focus) == topLevelOf(display, window);
 }
 
-void requestActivation(XDisplay* display, WindowId window)
-{
+void requestActivation(XDisplay* display, WindowId window) {
     if (windowManagerRunning(display)) {
         // Source 2 (a pager) is exempt from the manager's focus-stealing prevention.
         XEvent event{};
@@ -74,20 +69,17 @@ void requestActivation(XDisplay* display, WindowId window)
 
 } // namespace
 
-bool windowManagerRunning(XDisplay* display)
-{
-    const auto checkWindow = windowListProperty(display, rootWindow(display),
-                                                "_NET_SUPPORTING_WM_CHECK");
+bool windowManagerRunning(XDisplay* display) {
+    const auto checkWindow =
+        windowListProperty(display, rootWindow(display), "_NET_SUPPORTING_WM_CHECK");
     if (checkWindow.empty())
         return false;
     ErrorTrap trap(display);
-    const auto named = windowListProperty(display, checkWindow.front(),
-                                          "_NET_SUPPORTING_WM_CHECK");
+    const auto named = windowListProperty(display, checkWindow.front(), "_NET_SUPPORTING_WM_CHECK");
     return !trap.failed() && !named.empty() && named.front() == checkWindow.front();
 }
 
-std::vector<TopLevel> listTopLevels(XDisplay* display)
-{
+std::vector<TopLevel> listTopLevels(XDisplay* display) {
     // A window may vanish while we look at it.
     ErrorTrap trap(display);
     std::vector<TopLevel> result;
@@ -98,8 +90,7 @@ std::vector<TopLevel> listTopLevels(XDisplay* display)
     return result;
 }
 
-std::optional<WindowId> windowOfProcess(XDisplay* display, long long pid)
-{
+std::optional<WindowId> windowOfProcess(XDisplay* display, long long pid) {
     ErrorTrap trap(display);
     for (WindowId window : topLevelWindows(display)) {
         const auto windowPid = cardinalProperty(display, window, "_NET_WM_PID");
@@ -109,8 +100,7 @@ std::optional<WindowId> windowOfProcess(XDisplay* display, long long pid)
     return std::nullopt;
 }
 
-Status activateWindow(XDisplay* display, WindowId window, std::chrono::milliseconds timeout)
-{
+Status activateWindow(XDisplay* display, WindowId window, std::chrono::milliseconds timeout) {
     ErrorTrap trap(display);
     requestActivation(display, window);
     const auto deadline = std::chrono::steady_clock::now() + timeout;

@@ -14,12 +14,9 @@ constexpr std::chrono::milliseconds focusTimeout{1500};
 } // namespace
 
 X11Windows::X11Windows(x11::DisplayPtr display)
-    : display_(std::move(display))
-{
-}
+    : display_(std::move(display)) {}
 
-Status X11Windows::activate(const QString& title)
-{
+Status X11Windows::activate(const QString& title) {
     ++titleActivations_;
     const auto windows = x11::listTopLevels(display_.get());
     QStringList titles;
@@ -36,8 +33,7 @@ Status X11Windows::activate(const QString& title)
     return activated;
 }
 
-bool X11Windows::activateWindowOf(long long pid)
-{
+bool X11Windows::activateWindowOf(long long pid) {
     const auto window = x11::windowOfProcess(display_.get(), pid);
     if (!window)
         return false;

@@ -1,0 +1,36 @@
+#include "platform/real_platform.h"
+#include "platform/unavailable.h"
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace tandrel {
+namespace {
+
+// A session without an X server (a console, Wayland without XWayland) gets a plain reason
+// instead of keystrokes that go nowhere.
+TEST(RealPlatformWithoutX11, KeystrokesAndWindowsSayThatTheyNeedAnX11Session) {
+    QTemporaryDir data;
+    qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+    qunsetenv("DISPLAY");
+    qputenv("WAYLAND_DISPLAY", "wayland-0");
+    int argc = 1;
+    char name[] = "test";
+    char* argv[] = {name, nullptr};
+    QCoreApplication app(argc, argv);
+
+    RealPlatform real;
+    Platform platform = real.platform();
+    const Status sent = platform.keystrokes.send(QStringLiteral("abc"), true);
+    EXPECT_FALSE(sent);
+    EXPECT_EQ(sent.reason(), noX11Reason);
+    EXPECT_TRUE(sent.reason().contains(QStringLiteral("X11 or XWayland")));
+    const Status activated = platform.windows.activate(QStringLiteral("Anything"));
+    EXPECT_FALSE(activated);
+    EXPECT_EQ(activated.reason(), noX11Reason);
+    platform.keystrokes.releaseAll();
+}
+
+} // namespace
+} // namespace tandrel

@@ -1,0 +1,112 @@
+#include "qt_printers.h"
+#include "target_window.h"
+#include "x11_probe.h"
+#include "x11_session.h"
+
+#include "platform/posix/drive_file_system.h"
+#include "platform/posix/process_launcher.h"
+#include "platform/x11/x11_windows.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <csignal>
+
+namespace tandrel::e2e {
+namespace {
+
+class ProcessesTest : public BareX11Test {
+protected:
+    void SetUp() override {
+        BareX11Test::SetUp();
+        ASSERT_TRUE(QDir(root_.path()).mkpath(QStringLiteral("dir with blank")));
+        blankCopy_ = root_.filePath(QStringLiteral("dir with blank/tandrel target"));
+        ASSERT_TRUE(QFile::copy(TargetWindow::targetProgram(), blankCopy_));
+    }
+
+    void TearDown() override {
+        for (qint64 pid : started_)
+            ::kill(pid_t(pid), SIGTERM);
+    }
+
+    // Starts the command line and waits, running the event loop, until the program has
+    // written its record and its window has the focus.
+    TargetRecord startAndAwaitFocus(const QString& commandLine, const QString& recordPath) {
+        const Status status = launcher_.start(commandLine);
+        EXPECT_TRUE(status) << status.reason().toStdString();
+        QElapsedTimer waited;
+        waited.start();
+        TargetRecord record;
+        while (!waited.hasExpired(10000)) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+            record = readTargetRecord(recordPath).value_or(TargetRecord{});
+            if (record.pid != 0 && probe_.focusedPid() == record.pid)
+                break;
+        }
+        if (record.pid != 0)
+            started_.push_back(record.pid);
+        return record;
+    }
+
+    QString recordPath(const QString& name) const {
+        return root_.filePath(name + QStringLiteral(".json"));
+    }
+
+    QTemporaryDir root_;
+    QString blankCopy_;
+    DriveFileSystem files_{{{QLatin1Char('C'), root_.path()}}};
+    X11Windows windows_{x11::openDisplay()};
+    ProcessLauncher launcher_{files_, &windows_};
+    X11Probe probe_;
+    std::vector<qint64> started_;
+};
+
+TEST_F(ProcessesTest, StartsProgramsByPathWithArgumentsAndFocusesTheirWindow) {
+    const QString target = TargetWindow::targetProgram();
+    struct Row {
+        QString name;
+        QString program; // as written on the command line
+    };
+    const std::vector<Row> rows{
+        {QStringLiteral("host"), target},
+        {QStringLiteral("blank"), blankCopy_},
+        {QStringLiteral("quoted"), u'"' + blankCopy_ + u'"'},
+        {QStringLiteral("drive"), QStringLiteral("C:\\dir with blank\\tandrel target")},
+        {QStringLiteral("drivecase"), QStringLiteral("c:\\DIR WITH BLANK\\TANDREL TARGET")},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.program.toStdString());
+        const QString title = QStringLiteral("Started %1 window").arg(row.name);
+        const QString commandLine = QStringLiteral("%1 --title \"%2\" --out %3")
+                                        .arg(row.program, title, recordPath(row.name));
+        const TargetRecord record = startAndAwaitFocus(commandLine, recordPath(row.name));
+        ASSERT_NE(record.pid, 0);
+        EXPECT_EQ(probe_.focusedPid(), record.pid);
+        // The quoted title arrived as one argument.
+        EXPECT_TRUE(windows_.activate(title));
+    }
+}
+
+TEST_F(ProcessesTest, FailsWhenNothingExecutableIsFound) {
+    QFile text(root_.filePath(QStringLiteral("notes.txt")));
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    text.write("not a program\n");
+    text.close();
+    for (const QString& commandLine : {
+             root_.filePath(QStringLiteral("missing program")),
+             root_.filePath(QStringLiteral("notes.txt")),
+             root_.filePath(QStringLiteral("dir with blank")),
+             QStringLiteral("C:\\nothing\\here.exe"),
+             QStringLiteral("Q:\\absent drive.exe"),
+             QStringLiteral("no-such-program-anywhere --flag"),
+             QStringLiteral("   "),
+         }) {
+        SCOPED_TRACE(commandLine.toStdString());
+        EXPECT_FALSE(launcher_.start(commandLine));
+    }
+}
+
+} // namespace
+} // namespace tandrel::e2e
