@@ -2,7 +2,7 @@
 // that hands the line to the program, and the closing back to editing.
 
 #include "dialogs/line_commit.h"
-#include "dialogs/special_functions.h"
+#include "dialogs/function_dialogs.h"
 #include "dialogs/timer_lines.h"
 #include "window/colours.h"
 #include "window/tandrel.h"

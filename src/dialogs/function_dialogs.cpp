@@ -1,4 +1,4 @@
-#include "dialogs/special_functions.h"
+#include "dialogs/function_dialogs.h"
 
 #include <QtGlobal>
 

@@ -1,7 +1,7 @@
 // The buttons of the special-function column that open the dialog panel with a token and a
 // prompt.
 
-#include "dialogs/special_functions.h"
+#include "dialogs/function_dialogs.h"
 #include "window/tandrel.h"
 
 namespace tandrel {
