@@ -71,11 +71,13 @@ void X11Keystrokes::releaseAll() {
 Status X11Keystrokes::play(const std::vector<KeyStep>& steps) {
     x11::ErrorTrap trap(display_.get());
     keysSent_ = 0;
+    const Status refused = Status::failure(QStringLiteral("The X server refused the keystrokes."));
     for (const KeyStep& step : steps) {
-        if (!perform(step) || trap.failed())
-            return Status::failure(QStringLiteral("The X server refused the keystrokes."));
+        if (!perform(step))
+            return refused;
     }
-    return Status::ok();
+    // Checked once: a round trip per key would cost more than the keys.
+    return trap.failed() ? refused : Status::ok();
 }
 
 bool X11Keystrokes::perform(const KeyStep& step) {
