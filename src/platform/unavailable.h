@@ -2,7 +2,6 @@
 
 #include "platform/keystrokes.h"
 #include "platform/printer.h"
-#include "platform/processes.h"
 #include "platform/shortcuts.h"
 #include "platform/windows.h"
 
@@ -22,13 +21,6 @@ public:
 class UnavailableWindows : public Windows {
 public:
     Status activate(const QString&) override { return Status::failure(noX11Reason); }
-};
-
-class UnavailableProcesses : public Processes {
-public:
-    Status start(const QString&) override {
-        return Status::failure(QStringLiteral("Programs cannot be started here."));
-    }
 };
 
 class UnavailablePrinter : public Printer {
