@@ -1,8 +1,8 @@
 // The dialog panel in which special-function lines are composed: its opening, the commit
 // that hands the line to the program, and the closing back to editing.
 
-#include "dialogs/line_commit.h"
 #include "dialogs/function_dialogs.h"
+#include "dialogs/line_commit.h"
 #include "dialogs/timer_lines.h"
 #include "window/colours.h"
 #include "window/tandrel.h"

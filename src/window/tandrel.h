@@ -29,15 +29,15 @@ public:
     Globals globals;
 
     // Buttons.
-    QPushButton* Command1; // Test
-    QPushButton* Command2; // Save / OK
-    QPushButton* Command3; // the bar under the program
-    QPushButton* Command4; // Insert into program
-    QPushButton* Command5; // Don't use this option here
-    QPushButton* Command6; // Save File / Open File
-    QPushButton* Command7; // Do Not Save Yet / Cancel
-    QPushButton* Command8; // Run From Command Line / Cancel This Edit
-    QPushButton* Command9; // UNDO
+    QPushButton* Command1;  // Test
+    QPushButton* Command2;  // Save / OK
+    QPushButton* Command3;  // the bar under the program
+    QPushButton* Command4;  // Insert into program
+    QPushButton* Command5;  // Don't use this option here
+    QPushButton* Command6;  // Save File / Open File
+    QPushButton* Command7;  // Do Not Save Yet / Cancel
+    QPushButton* Command8;  // Run From Command Line / Cancel This Edit
+    QPushButton* Command9;  // UNDO
     QPushButton* Command10; // RENAME FILE
     QPushButton* Command11; // CANCEL
     QPushButton* Command12; // Print
@@ -45,8 +45,8 @@ public:
     // Labels; those that act as buttons report clicks.
     ClickLabel* Label1; // Create
     ClickLabel* Label2; // Run
-    QLabel* Label3; // spaced heading over the special functions
-    QLabel* Label4; // prompt over the program
+    QLabel* Label3;     // spaced heading over the special functions
+    QLabel* Label4;     // prompt over the program
     ClickLabel* Label5; // Timer - Days
     ClickLabel* Label6;
     ClickLabel* Label7;
@@ -62,26 +62,26 @@ public:
     ClickLabel* Label17;
     ClickLabel* Label18;
     ClickLabel* Label19; // Edit
-    QLabel* Label20; // " Programs:"
-    QLabel* Label21; // dialog panel prompt
+    QLabel* Label20;     // " Programs:"
+    QLabel* Label21;     // dialog panel prompt
     ClickLabel* Label22;
     ClickLabel* Label23;
     ClickLabel* Label24; // Exit
-    QLabel* Label25; // program path
+    QLabel* Label25;     // program path
     ClickLabel* Label26; // Timer - Date
     ClickLabel* Label27;
-    QLabel* Label28; // question beside the option buttons
+    QLabel* Label28;     // question beside the option buttons
     ClickLabel* Label30; // X it (Quit)
 
     // Text boxes.
-    ClickLineEdit* Text1; // "Type Key ->"
-    ClickLineEdit* Text2; // typing field
-    ClickLineEdit* Text3; // dialog field
-    ClickLineEdit* Text4; // "FILES"
-    ClickLineEdit* Text5; // save path
-    ClickLineEdit* Text6; // "EXIT"
-    ClickLineEdit* Text7; // edit field
-    ClickLineEdit* Text8; // cover box
+    ClickLineEdit* Text1;  // "Type Key ->"
+    ClickLineEdit* Text2;  // typing field
+    ClickLineEdit* Text3;  // dialog field
+    ClickLineEdit* Text4;  // "FILES"
+    ClickLineEdit* Text5;  // save path
+    ClickLineEdit* Text6;  // "EXIT"
+    ClickLineEdit* Text7;  // edit field
+    ClickLineEdit* Text8;  // cover box
     QPlainTextEdit* Text9; // help hint
     ClickLineEdit* Text10; // time field
     ClickLineEdit* Text11; // new file name
