@@ -8,18 +8,12 @@
 namespace tandrel {
 namespace {
 
-// Executables by the path written; drive-letter paths stand for their host paths.
+// Executables by the path written; a drive-letter path stands for its host path.
 std::optional<QString> executable(const QString& path) {
-    static const QHash<QString, QString> known{
-        {QStringLiteral("/usr/bin/tool"), QStringLiteral("/usr/bin/tool")},
-        {QStringLiteral("/opt/my app/run"), QStringLiteral("/opt/my app/run")},
-        {QStringLiteral("/a"), QStringLiteral("/a")},
-        {QStringLiteral("/a b"), QStringLiteral("/a b")},
-        {QStringLiteral("C:\\Program Files\\App\\app.exe"),
-         QStringLiteral("/drive_c/Program Files/App/app.exe")},
-    };
-    const auto found = known.find(path);
-    return found == known.end() ? std::nullopt : std::optional<QString>(*found);
+    if (path == "C:\\Program Files\\App\\app.exe")
+        return QStringLiteral("/drive_c/Program Files/App/app.exe");
+    static const QSet<QString> known{"/usr/bin/tool", "/opt/my app/run", "/a", "/a b"};
+    return known.contains(path) ? std::optional(path) : std::nullopt;
 }
 
 TEST(CommandLine, FindsTheProgramPathAndSplitsTheArguments) {
@@ -28,26 +22,21 @@ TEST(CommandLine, FindsTheProgramPathAndSplitsTheArguments) {
         std::optional<ProgramCommand> expected;
     };
     const auto command = [](const char* program, QStringList arguments) {
-        return std::optional<ProgramCommand>(
-            ProgramCommand{QString::fromUtf8(program), std::move(arguments)});
+        return std::optional<ProgramCommand>(ProgramCommand{program, std::move(arguments)});
     };
     const std::vector<Row> rows{
-        {"/usr/bin/tool", command("/usr/bin/tool", {})},
-        {"  /usr/bin/tool  ", command("/usr/bin/tool", {})},
-        {"/usr/bin/tool -x \"a b\" c", command("/usr/bin/tool", {"-x", "a b", "c"})},
+        {"  /usr/bin/tool -x \"a b\" c", command("/usr/bin/tool", {"-x", "a b", "c"})},
         {"/opt/my app/run --title \"X Y\"", command("/opt/my app/run", {"--title", "X Y"})},
         {"/opt/my app/run", command("/opt/my app/run", {})},
         {"\"/opt/my app/run\" arg", command("/opt/my app/run", {"arg"})},
-        {"\"/opt/my app/run\"", command("/opt/my app/run", {})},
         {"\"/opt/my app/run", command("/opt/my app/run", {})},
         {"C:\\Program Files\\App\\app.exe /s",
          command("/drive_c/Program Files/App/app.exe", {"/s"})},
-        // The shortest path that names an executable wins.
+        // The shortest path that names an executable wins, unless quotes say otherwise.
         {"/a b c", command("/a", {"b", "c"})},
         {"\"/a b\" c", command("/a b", {"c"})},
         {"/opt/my app/missing", std::nullopt},
         {"\"/opt/my\" app/run", std::nullopt},
-        {"", std::nullopt},
         {"   ", std::nullopt},
     };
     for (const Row& row : rows) {
@@ -59,19 +48,6 @@ TEST(CommandLine, FindsTheProgramPathAndSplitsTheArguments) {
             EXPECT_EQ(resolved->arguments, row.expected->arguments);
         }
     }
-}
-
-TEST(CommandLine, TriesEachBlankShortestFirstAndStopsAtTheFirstExecutable) {
-    QStringList asked;
-    const auto recording = [&](const QString& path) {
-        asked << path;
-        return executable(path);
-    };
-    resolveCommandLine(QStringLiteral("/opt/my app/run now please"), recording);
-    EXPECT_EQ(asked, QStringList({"/opt/my", "/opt/my app/run"}));
-    asked.clear();
-    resolveCommandLine(QStringLiteral("/x y z"), recording);
-    EXPECT_EQ(asked, QStringList({"/x", "/x y", "/x y z"}));
 }
 
 } // namespace

@@ -7,6 +7,19 @@
 #include <QSignalBlocker>
 #include <QTest>
 
+// Each named control of the window is hidden (or shown).
+inline void expectHidden(const QWidget* window, const QStringList& names, bool hidden = true) {
+    for (const QString& name : names) {
+        const QWidget* control = window->findChild<QWidget*>(name);
+        ASSERT_NE(control, nullptr) << name.toStdString();
+        EXPECT_EQ(control->isHidden(), hidden) << name.toStdString();
+    }
+}
+
+inline void expectShown(const QWidget* window, const QStringList& names) {
+    expectHidden(window, names, false);
+}
+
 // The window shown and active, in the editing mode that Create leaves.
 class EditorTest : public WindowTest {
 protected:
@@ -23,19 +36,14 @@ protected:
         window->Text2->setText(QStringLiteral("k"));
     }
 
-    QStringList lines() const {
+    static QStringList textsOf(const QListWidget* list) {
         QStringList result;
-        for (int row = 0; row < window->List2->count(); ++row)
-            result << window->List2->item(row)->text();
+        for (int row = 0; row < list->count(); ++row)
+            result << list->item(row)->text();
         return result;
     }
 
-    QStringList undoCopy() const {
-        QStringList result;
-        for (int row = 0; row < window->List6->count(); ++row)
-            result << window->List6->item(row)->text();
-        return result;
-    }
+    QStringList lines() const { return textsOf(window->List2); }
 
     int selectedRow() const {
         const QList<QListWidgetItem*> selected = window->List2->selectedItems();

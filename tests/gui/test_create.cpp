@@ -15,26 +15,18 @@ TEST_F(WindowTest, CreateOnTheStartScreenAsksNothingAndShowsAnEmptyEditor) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     window->List2->addItems({"left", "over"});
     window->globals.PanelMode = 2;
-    for (QWidget* panel : {(QWidget*)window->Text11, (QWidget*)window->Command10,
-                           (QWidget*)window->Command11, (QWidget*)window->List7})
-        panel->show();
+    for (const char* name : {"Text11", "Command10", "Command11", "List7"})
+        window->findChild<QWidget*>(name)->show();
 
     QTest::mouseClick(window->Label1, Qt::LeftButton);
 
     EXPECT_TRUE(fake.messages.asked.isEmpty());
     EXPECT_EQ(window->List2->count(), 0);
     EXPECT_TRUE(window->isMaximized());
-    for (QWidget* hidden :
-         {(QWidget*)window->Picture1, (QWidget*)window->Text6, (QWidget*)window->Text8,
-          (QWidget*)window->Text11, (QWidget*)window->Command10, (QWidget*)window->Command11,
-          (QWidget*)window->List7, (QWidget*)window->Text5, (QWidget*)window->Command6,
-          (QWidget*)window->Label21, (QWidget*)window->Command4})
-        EXPECT_TRUE(hidden->isHidden()) << hidden->objectName().toStdString();
-    for (QWidget* shown :
-         {(QWidget*)window->Command1, (QWidget*)window->Command2, (QWidget*)window->Command8,
-          (QWidget*)window->Command12, (QWidget*)window->Label4, (QWidget*)window->Text1,
-          (QWidget*)window->Text2, (QWidget*)window->List2})
-        EXPECT_FALSE(shown->isHidden()) << shown->objectName().toStdString();
+    expectHidden(window.get(), {"Picture1", "Text6", "Text8", "Text11", "Command10", "Command11",
+                                "List7", "Text5", "Command6", "Label21", "Command4"});
+    expectShown(window.get(), {"Command1", "Command2", "Command8", "Command12", "Label4", "Text1",
+                               "Text2", "List2"});
     EXPECT_EQ(window->globals.PanelMode, 0);
     EXPECT_EQ(backgroundOf(window->Label2), classicColour(PaletteColour::White));
     EXPECT_EQ(backgroundOf(window->Label19), classicColour(PaletteColour::White));
@@ -89,22 +81,17 @@ TEST_F(EditorTest, CreateFromTheTypingFieldSkipsTheQuestionOnce) {
 TEST_F(EditorTest, CreateClosesTheSavePanel) {
     setProgram({});
     window->List2->resize(4200 / 15, window->List2->height());
-    for (QWidget* panel :
-         {(QWidget*)window->Text4, (QWidget*)window->Text5, (QWidget*)window->Drive1,
-          (QWidget*)window->Dir1, (QWidget*)window->File1, (QWidget*)window->Command6,
-          (QWidget*)window->Command7, (QWidget*)window->Label13, (QWidget*)window->Text8})
-        panel->show();
+    const QStringList panel = {"Text4",    "Text5",    "Drive1",  "Dir1", "File1",
+                               "Command6", "Command7", "Label13", "Text8"};
+    for (const QString& name : panel)
+        window->findChild<QWidget*>(name)->show();
     window->Command6->setText("Open File");
     window->Command7->setText("Cancel");
     window->globals.PanelMode = 2;
 
     click(window->Label1);
 
-    for (QWidget* panel :
-         {(QWidget*)window->Text4, (QWidget*)window->Text5, (QWidget*)window->Drive1,
-          (QWidget*)window->Dir1, (QWidget*)window->File1, (QWidget*)window->Command6,
-          (QWidget*)window->Command7, (QWidget*)window->Label13, (QWidget*)window->Text8})
-        EXPECT_TRUE(panel->isHidden()) << panel->objectName().toStdString();
+    expectHidden(window.get(), panel);
     EXPECT_EQ(window->Command6->text(), "Save File");
     EXPECT_EQ(window->Command7->text(), "Do Not Save Yet");
     EXPECT_EQ(window->List2->width(), 13215 / 15);

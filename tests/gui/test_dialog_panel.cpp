@@ -1,6 +1,5 @@
+#include "dialogs/function_dialogs.h"
 #include "editor_fixture.h"
-
-#include <QSignalBlocker>
 
 using namespace tandrel;
 
@@ -70,51 +69,23 @@ const QString stopSample = "You are about to create a message box like this one.
 const QString stopMessage =
     "A Stop message shifts focus to Tandrel, I will now bring up FOCUS so you can put the focus "
     "back on the program you were controlling if you desire.";
-const QString runProgramHelp =
-    "To find the correct path for the Windows program you wish to run...   From the Window Desktop "
-    "or Start Menu, the icons and the program menu items can display the path and file you need to "
-    "open their associated program.  Focus on them with your mouse and right click.  The bottom "
-    "option in the pop up box will be Properties.  Click on Properties and then click on the "
-    "Shortcut tab.  The Target field contains the path and file name you need.  To copy the "
-    "'Target:' field's contents, highlight it by using your left mouse button, then click your "
-    "right mouse button and select 'copy.'   Move to your Tandrel {Run Program} dialogue box and "
-    "place the cursor after the {Run Program} using the left mouse button.  Click the right mouse "
-    "button and select paste.   The help text covers this information under 'Run Windows "
-    "Programs.'";
 
 } // namespace
 
 class DialogPanelTest : public EditorTest {
 protected:
-    QList<QWidget*> filePanel() const {
-        return {window->Text4, window->Drive1, window->Dir1, window->File1};
-    }
-
     void expectPanelOpen() const {
-        for (QWidget* hidden :
-             {(QWidget*)window->List2, (QWidget*)window->Command1, (QWidget*)window->Command12,
-              (QWidget*)window->Command2, (QWidget*)window->Command8, (QWidget*)window->Text7})
-            EXPECT_TRUE(hidden->isHidden()) << hidden->objectName().toStdString();
-        for (QWidget* shown :
-             {(QWidget*)window->Text8, (QWidget*)window->Label21, (QWidget*)window->Text3,
-              (QWidget*)window->Command4, (QWidget*)window->Command5})
-            EXPECT_FALSE(shown->isHidden()) << shown->objectName().toStdString();
+        expectHidden(window.get(),
+                     {"List2", "Command1", "Command12", "Command2", "Command8", "Text7"});
+        expectShown(window.get(), {"Text8", "Label21", "Text3", "Command4", "Command5"});
         EXPECT_EQ(window->Command2->text(), "Save");
     }
 
     void expectEditing() const {
-        for (QWidget* hidden :
-             {(QWidget*)window->Label21, (QWidget*)window->Text3, (QWidget*)window->Command4,
-              (QWidget*)window->Command5, (QWidget*)window->Text7, (QWidget*)window->Text8,
-              (QWidget*)window->Text10, (QWidget*)window->List1, (QWidget*)window->List3,
-              (QWidget*)window->List4, (QWidget*)window->List5})
-            EXPECT_TRUE(hidden->isHidden()) << hidden->objectName().toStdString();
-        for (QWidget* panel : filePanel())
-            EXPECT_TRUE(panel->isHidden()) << panel->objectName().toStdString();
-        for (QWidget* shown :
-             {(QWidget*)window->List2, (QWidget*)window->Command1, (QWidget*)window->Command2,
-              (QWidget*)window->Command8, (QWidget*)window->Command12})
-            EXPECT_FALSE(shown->isHidden()) << shown->objectName().toStdString();
+        expectHidden(window.get(),
+                     {"Label21", "Text3", "Command4", "Command5", "Text7", "Text8", "Text10",
+                      "List1", "List3", "List4", "List5", "Text4", "Drive1", "Dir1", "File1"});
+        expectShown(window.get(), {"List2", "Command1", "Command2", "Command8", "Command12"});
         EXPECT_EQ(window->Command2->text(), "Save");
         EXPECT_EQ(window->Command8->text(), "Run From Command Line");
         EXPECT_EQ(backgroundOf(window->Command2), colour(PaletteColour::LightGreen));
@@ -143,8 +114,7 @@ TEST_F(DialogPanelTest, EveryButtonOpensThePanelWithItsTokenAndPrompt) {
         EXPECT_EQ(QApplication::focusWidget(), window->Text3);
         EXPECT_EQ(window->Label21->text(), dialog.prompt);
         EXPECT_EQ(promptPoints(), dialog.promptPoints);
-        for (QWidget* panel : filePanel())
-            EXPECT_EQ(panel->isHidden(), !dialog.filePanel) << panel->objectName().toStdString();
+        expectHidden(window.get(), {"Text4", "Drive1", "Dir1", "File1"}, !dialog.filePanel);
         EXPECT_EQ(lines(), QStringList());
     }
     EXPECT_EQ(fake.messages.unexpectedQuestions, 0);
@@ -162,27 +132,23 @@ TEST_F(DialogPanelTest, ThePromptSizeLastsUntilTheNextCommit) {
     EXPECT_EQ(promptPoints(), 10);
 }
 
-TEST_F(DialogPanelTest, StopShowsItsSampleBoxAndOpensWhateverTheAnswer) {
-    for (Answer answer : {Answer::Ok, Answer::Cancel}) {
-        fake.messages.asked.clear();
-        fake.messages.willAnswer(answer);
-        QString promptWhileShown, fieldWhileShown;
-        fake.messages.whileShown = [&](const AskedBox&) {
-            promptWhileShown = window->Label21->text();
-            fieldWhileShown = window->Text3->text();
-        };
-        click(window->Label6);
-        ASSERT_EQ(fake.messages.asked.size(), 1);
-        EXPECT_EQ(fake.messages.asked[0].text, stopSample);
-        EXPECT_EQ(fake.messages.asked[0].title, "Tandrel");
-        EXPECT_EQ(fake.messages.asked[0].buttons, Buttons::OkCancel);
-        // The box comes after the prompt and before the token.
-        EXPECT_TRUE(promptWhileShown.startsWith("Stops program until 'OK' is pressed."));
-        EXPECT_NE(fieldWhileShown, "{Stop}");
-        expectPanelOpen();
-        EXPECT_EQ(window->Text3->text(), "{Stop}");
-        click(window->Command5);
-    }
+TEST_F(DialogPanelTest, StopShowsItsSampleBoxAndOpensEvenOnCancel) {
+    fake.messages.willAnswer(Answer::Cancel);
+    QString promptWhileShown, fieldWhileShown;
+    fake.messages.whileShown = [&](const AskedBox&) {
+        promptWhileShown = window->Label21->text();
+        fieldWhileShown = window->Text3->text();
+    };
+    click(window->Label6);
+    ASSERT_EQ(fake.messages.asked.size(), 1);
+    EXPECT_EQ(fake.messages.asked[0].text, stopSample);
+    EXPECT_EQ(fake.messages.asked[0].title, "Tandrel");
+    EXPECT_EQ(fake.messages.asked[0].buttons, Buttons::OkCancel);
+    // The box comes after the prompt and before the token.
+    EXPECT_TRUE(promptWhileShown.startsWith("Stops program until 'OK' is pressed."));
+    EXPECT_NE(fieldWhileShown, "{Stop}");
+    expectPanelOpen();
+    EXPECT_EQ(window->Text3->text(), "{Stop}");
     EXPECT_EQ(fake.messages.unexpectedQuestions, 0);
 }
 
@@ -195,23 +161,24 @@ TEST_F(DialogPanelTest, RunProgramShowsItsHelpEveryTimeOverTheOpenPanel) {
         };
         click(window->Label16);
         ASSERT_EQ(fake.messages.asked.size(), opening);
-        EXPECT_EQ(fake.messages.asked.last().text, runProgramHelp);
+        EXPECT_EQ(
+            fake.messages.asked.last().text,
+            QString("To find the correct path for the Windows program you wish to run...   "
+                    "From the Window Desktop or Start Menu, the icons and the program menu "
+                    "items can display the path and file you need to open their associated "
+                    "program.  Focus on them with your mouse and right click.  The bottom "
+                    "option in the pop up box will be Properties.  Click on Properties and "
+                    "then click on the Shortcut tab.  The Target field contains the path and "
+                    "file name you need.  To copy the 'Target:' field's contents, highlight it "
+                    "by using your left mouse button, then click your right mouse button and "
+                    "select 'copy.'   Move to your Tandrel {Run Program} dialogue box and "
+                    "place the cursor after the {Run Program} using the left mouse button.  "
+                    "Click the right mouse button and select paste.   The help text covers "
+                    "this information under 'Run Windows Programs.'"));
         EXPECT_EQ(fake.messages.asked.last().buttons, Buttons::Ok);
         EXPECT_TRUE(panelShownWithBox);
         click(window->Command5);
     }
-}
-
-TEST_F(DialogPanelTest, FocusOnEmptiesTheEditFieldAndShowsNoFiles) {
-    window->Text7->setText("{Note}left over");
-    click(window->Label17);
-    EXPECT_EQ(window->Text7->text(), QString());
-    for (QWidget* panel : filePanel())
-        EXPECT_TRUE(panel->isHidden());
-    click(window->Command5);
-    click(window->Label15); // File - Wait For shows the files
-    for (QWidget* panel : filePanel())
-        EXPECT_FALSE(panel->isHidden());
 }
 
 TEST_F(DialogPanelTest, CommitInsertsTheFieldAndReturnsToEditing) {
@@ -233,44 +200,31 @@ TEST_F(DialogPanelTest, CommitInsertsTheFieldAndReturnsToEditing) {
     EXPECT_TRUE(panelOpenDuringPause);
     EXPECT_EQ(window->globals.PendingLine, "{File Copy}");
     EXPECT_EQ(window->Text7->text(), " ");
-    EXPECT_EQ(promptPoints(), 10);
     EXPECT_TRUE(fake.messages.asked.isEmpty());
     expectEditing();
-}
 
-TEST_F(DialogPanelTest, CommitCutsTokensThatTakeNoArgument) {
-    const char* cases[][2] = {{"{eXit}xyz", "{eXit}"},
-                              {"{Start Again} forever", "{Start Again}"},
-                              {"{Clip Paste}abc", "{Clip Paste}"},
-                              {"{Clip Clear}abc", "{Clip Clear}"},
-                              {"{Exit}xyz", "{Exit}xyz"}};
-    QStringList expected;
-    for (const auto& c : cases) {
-        click(window->Label27);
-        window->Text3->setText(c[0]);
-        click(window->Command4);
-        expected << c[1];
-    }
-    EXPECT_EQ(lines(), expected);
+    // A token that takes no argument is committed bare.
+    click(window->Label27);
+    window->Text3->setText("{eXit}xyz");
+    click(window->Command4);
+    EXPECT_EQ(lines().last(), "{eXit}");
 }
 
 TEST_F(DialogPanelTest, DontUseThisOptionRestoresEditingWithNothingAdded) {
-    setProgram({"l0", "l1", "l2"}, 1);
-    click(window->Label18);
-    window->Text3->setText("{Wait}50");
-    click(window->Command5);
-    EXPECT_EQ(lines(), QStringList({"l0", "l1", "l2"}));
-    EXPECT_EQ(selectedRow(), 1);
-    EXPECT_FALSE(window->Command9->isEnabled());
-    EXPECT_EQ(promptPoints(), 8);
-    expectEditing();
-}
-
-TEST_F(DialogPanelTest, ClosingWithoutBlueLineShowsTheEndOfTheProgram) {
     QStringList program;
     for (int i = 0; i < 80; ++i)
         program << QString("{Wait}%1").arg(i);
-    setProgram(program);
+    setProgram(program, 1);
+    click(window->Label18);
+    window->Text3->setText("{Wait}50");
+    click(window->Command5);
+    EXPECT_EQ(lines(), program);
+    EXPECT_EQ(selectedRow(), 1);
+    EXPECT_FALSE(window->Command9->isEnabled());
+    expectEditing();
+
+    // Without a blue line, closing shows the end of the program.
+    window->List2->clearSelection();
     window->List2->scrollToTop();
     click(window->Label11);
     click(window->Command5);
@@ -299,6 +253,7 @@ TEST_F(DialogPanelTest, CommittingAStopLineBringsTheFocusOnDialog) {
     EXPECT_TRUE(panelClosedWithMessage);
     expectPanelOpen();
     EXPECT_EQ(window->Text3->text(), "{Focus On}");
+    EXPECT_EQ(window->Text7->text(), QString());
     EXPECT_TRUE(window->Label21->text().startsWith("The window with the focus is the active"));
     EXPECT_EQ(QApplication::focusWidget(), window->Text3);
 
@@ -332,25 +287,20 @@ TEST_F(DialogPanelTest, TwoStopFieldsCloseWithoutTheMessage) {
 
 TEST_F(DialogPanelTest, AClickInTheFieldAddsTheSeparatorAfterTheFirstFile) {
     click(window->Label10);
-    window->Text3->setText("{File Copy}C:\\a.txt");
-    window->Text3->setCursorPosition(0);
-    window->globals.SecondFilePending = 2;
-    QTest::mouseClick(window->Text3, Qt::LeftButton, {}, QPoint(4, window->Text3->height() / 2));
-    EXPECT_EQ(window->Text3->text(), "{File Copy}C:\\a.txt * ");
-    EXPECT_EQ(window->Text3->cursorPosition(), window->Text3->text().size());
-    EXPECT_EQ(window->globals.SecondFilePending, 0);
-
-    window->Text3->setCursorPosition(0);
-    QTest::mouseClick(window->Text3, Qt::LeftButton, {}, QPoint(4, window->Text3->height() / 2));
-    EXPECT_EQ(window->Text3->text(), "{File Copy}C:\\a.txt * ");
-    EXPECT_EQ(window->Text3->cursorPosition(), window->Text3->text().size());
-
+    const auto clickField = [&](const QString& text, int pending) {
+        window->Text3->setText(text);
+        window->Text3->setCursorPosition(0);
+        window->globals.SecondFilePending = qint16(pending);
+        QTest::mouseClick(window->Text3, Qt::LeftButton, {},
+                          QPoint(4, window->Text3->height() / 2));
+        EXPECT_EQ(window->Text3->cursorPosition(), window->Text3->text().size());
+        EXPECT_EQ(window->globals.SecondFilePending, 0);
+        return window->Text3->text();
+    };
+    EXPECT_EQ(clickField("{File Copy}C:\\a.txt", 2), "{File Copy}C:\\a.txt * ");
+    EXPECT_EQ(clickField("{File Copy}C:\\a.txt", 0), "{File Copy}C:\\a.txt");
     // A field that already holds a "*" gets none added.
-    window->Text3->setText("{File Copy}C:\\a*b.txt");
-    window->globals.SecondFilePending = 2;
-    QTest::mouseClick(window->Text3, Qt::LeftButton, {}, QPoint(4, window->Text3->height() / 2));
-    EXPECT_EQ(window->Text3->text(), "{File Copy}C:\\a*b.txt");
-    EXPECT_EQ(window->globals.SecondFilePending, 0);
+    EXPECT_EQ(clickField("{File Copy}C:\\a*b.txt", 2), "{File Copy}C:\\a*b.txt");
 }
 
 TEST_F(DialogPanelTest, ReleasingShiftInTheFieldForgetsTheShiftAnswer) {
@@ -362,6 +312,7 @@ TEST_F(DialogPanelTest, ReleasingShiftInTheFieldForgetsTheShiftAnswer) {
     EXPECT_EQ(window->globals.ShiftChoice, 0);
 }
 
+// Guards the fix for a second press of the commit button during the pause after an insertion.
 TEST_F(DialogPanelTest, ASecondPressDuringThePauseCommitsNothing) {
     int presses = 0;
     fake.clock.onWait = [&] {
