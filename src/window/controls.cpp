@@ -147,6 +147,7 @@ void Tandrel::buildControls() {
 
     Text1 = textBox(this, "Text1", QStringLiteral("Type Key ->"), fromTwips(120, 480, 855, 285));
     Text1->setReadOnly(true);
+    Text1->setCursorPosition(0);
     Text2 = textBox(this, "Text2", QString(), fromTwips(960, 480, 375, 285));
     Label4 = place<QLabel>(this, "Label4", fromTwips(1800, 480, 13215, 495));
     Label4->setText(QStringLiteral("Begin Typing Your Program or Select A File To Edit or Run."));
@@ -191,6 +192,10 @@ void Tandrel::buildControls() {
     Label21 = place<QLabel>(this, "Label21", fromTwips(1800, 120, 13215, 2055));
     Label21->setWordWrap(true);
     Label21->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The prompt covers the program's own prompt while the panel is open, and shares its top
+    // line with Create, Edit, Run and Exit, which stay above it.
+    Label21->setAutoFillBackground(true);
+    Label21->setContentsMargins(0, 14, 0, 0);
     QFont promptFont = Label21->font();
     promptFont.setBold(true);
     promptFont.setPointSizeF(9.75);
@@ -263,7 +268,7 @@ void Tandrel::showStartScreen() {
              Command1,  Command2,  Command4, Command5, Command6, Command7, Command8, Command10,
              Command11, Command12, Label13,  Label21,  Label25,  Text3,    Text4,    Text5,
              Text7,     Text8,     Text10,   Text11,   List1,    List3,    List4,    List5,
-             List6,     List7,     Drive1,   Dir1,     File1})
+             List6,     List7,     Drive1,   Dir1,     File1,    Text9})
         hidden->hide();
 }
 

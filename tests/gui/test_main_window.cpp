@@ -134,6 +134,8 @@ TEST_F(WindowTest, StartScreenShowsSplashAndExitAndHidesTheEditorsButtons) {
         EXPECT_TRUE(hidden->isHidden()) << hidden->objectName().toStdString();
     EXPECT_FALSE(window->Command9->isEnabled());
     EXPECT_TRUE(window->List6->isHidden());
+    // The help hint shows only once the index is clicked; at rest it would cover the program.
+    EXPECT_TRUE(window->Text9->isHidden());
 
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
