@@ -2,7 +2,7 @@
 # Installs the Debian 12 packages that building, running and testing Tandrel need.
 set -euo pipefail
 packages=(
-    cmake g++ make pkg-config clang-format
+    cmake g++ make pkg-config clang-format ccache
     qt6-base-dev libgl-dev libx11-dev libxtst-dev libxrandr-dev libgtest-dev
     xvfb xauth openbox xterm xclip xdotool x11-utils fonts-dejavu-core
 )

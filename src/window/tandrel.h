@@ -27,6 +27,8 @@ public:
 
     Platform platform;
     Globals globals;
+    // The raw command-line argument as main() hands it over: argv[1..] joined by blanks.
+    QString processArgument;
 
     // Buttons.
     QPushButton* Command1;  // Test
@@ -110,6 +112,15 @@ public:
 
     // Runner and run errors.
     void Command1_Click();
+
+    // Starting a run from the command line.
+    void RunFromCommandLine();
+    // Help manual.
+    void LoadHelpManual();
+    // File selection panel: pointing the lists somewhere raises their change handlers, as a
+    // user's choice does ("C:", "C:\\TANDREL\\PROGRAMS\\").
+    void pointDriveList(const QString& drive);
+    void pointDirectoryList(const QString& path);
 
     // Program list, insertion point, Create and one-click lines.
     void InsertPendingLine();
