@@ -113,6 +113,12 @@ public:
     // Runner and run errors.
     void Command1_Click();
 
+    // Start-up: runs once before the event loop and returns when the start screen is left.
+    void Form_Load();
+    void CheckScreenResolution();
+    // The running program's own executable, which installing copies into the home directory.
+    QString executablePath = QStringLiteral("/proc/self/exe");
+
     // Starting a run from the command line.
     void RunFromCommandLine();
     // Help manual.
@@ -154,6 +160,9 @@ public:
     void Label27_Click();
 
 private:
+    // Start-up.
+    void pointPanelAtPrograms();
+    void waitOnStartScreen();
     // Runner: helpers.
     enum class LineOutcome { Next, StartAgain, EndProcess, Failed };
     struct LineResult {
