@@ -2,10 +2,12 @@
 
 #include "platform/posix/drive_file_system.h"
 #include "platform/posix/process_launcher.h"
+#include "platform/posix/xdg_shortcuts.h"
 #include "platform/qt/qt_services.h"
 #include "platform/unavailable.h"
 #include "platform/x11/x11_keystrokes.h"
 #include "platform/x11/x11_windows.h"
+#include "platform/x11/xrandr_display.h"
 
 #include <cstdio>
 #include <unistd.h>
@@ -52,6 +54,13 @@ struct Desktop {
     }
 };
 
+// The X server's own modes when it has RandR; otherwise the size Qt reports, unchangeable.
+std::unique_ptr<Display> displayOfSession() {
+    if (auto display = XrandrDisplay::forSession())
+        return display;
+    return std::make_unique<QtDisplay>();
+}
+
 } // namespace
 
 struct RealPlatform::Services {
@@ -62,8 +71,8 @@ struct RealPlatform::Services {
     QtMessageBoxes messages;
     QtClock clock;
     UnavailablePrinter printer;
-    QtDisplay display;
-    UnavailableShortcuts shortcuts;
+    std::unique_ptr<Display> display = displayOfSession();
+    XdgShortcuts shortcuts = XdgShortcuts::forUser();
     ImmediateProcessEnd processEnd{*desktop.keystrokes};
 };
 
@@ -84,7 +93,7 @@ Platform RealPlatform::platform() {
                     s.messages,
                     s.clock,
                     s.printer,
-                    s.display,
+                    *s.display,
                     s.shortcuts,
                     s.processEnd};
 }
