@@ -101,6 +101,33 @@ TEST_F(StartupE2E, FirstStartInstallsCreateLeavesTheStartScreenAndUninstallRemov
     EXPECT_FALSE(QFile::exists(dir.filePath("home/Desktop/Tandrel.desktop")));
 }
 
+TEST_F(StartupE2E, TwoFirstStartsAtOnceBothComeUpAndLeaveOneCompleteInstallation) {
+    QProcess one;
+    QProcess two;
+    start(one, {});
+    start(two, {});
+    QElapsedTimer elapsed;
+    elapsed.start();
+    while (!QFile::exists(dir.filePath("home/data/applications/Tandrel.desktop")) &&
+           elapsed.elapsed() < 60'000)
+        QThread::msleep(50);
+    // Both are still up; whichever wrote last, every file is whole.
+    EXPECT_EQ(one.state(), QProcess::Running);
+    EXPECT_EQ(two.state(), QProcess::Running);
+    QFile installed(drive("TANDREL/Tandrel.exe"));
+    QFile built(TANDREL_PATH);
+    ASSERT_TRUE(installed.open(QIODevice::ReadOnly) && built.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(installed.readAll() == built.readAll());
+    EXPECT_EQ(QDir(drive("TANDREL/PROGRAMS")).entryList(QDir::Files).size(), 6);
+    EXPECT_TRUE(
+        QDir(drive("TANDREL")).entryList({"*.new", ".*"}, QDir::Files | QDir::Hidden).isEmpty())
+        << "a half-written file was left";
+    one.kill();
+    two.kill();
+    one.waitForFinished(30'000);
+    two.waitForFinished(30'000);
+}
+
 TEST(StartupWithoutDisplay, SaysSoOnOneLineAndEndsWithStatusOne) {
     for (const QString& display : {QString(), QStringLiteral(":93")}) {
         QProcess tandrel;
