@@ -11,8 +11,10 @@
 #include <QTemporaryDir>
 #include <QThread>
 
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
+#include <algorithm>
 
 using namespace tandrel::e2e;
 
@@ -69,6 +71,36 @@ protected:
         return false;
     }
 
+    // Leaving the start screen for the editor maximizes the window.
+    bool awaitMaximized(qint64 pid) {
+        Display* display = XOpenDisplay(nullptr);
+        const Atom state = XInternAtom(display, "_NET_WM_STATE", False);
+        const Atom vertical = XInternAtom(display, "_NET_WM_STATE_MAXIMIZED_VERT", False);
+        bool maximized = false;
+        QElapsedTimer elapsed;
+        elapsed.start();
+        while (!maximized && elapsed.elapsed() < 30'000) {
+            const auto window = probe.windowOf(pid);
+            Atom type = 0;
+            int format = 0;
+            unsigned long count = 0;
+            unsigned long after = 0;
+            unsigned char* data = nullptr;
+            if (window &&
+                XGetWindowProperty(display, *window, state, 0, 64, False, XA_ATOM, &type, &format,
+                                   &count, &after, &data) == Success &&
+                data) {
+                const auto* atoms = reinterpret_cast<const Atom*>(data);
+                maximized = std::find(atoms, atoms + count, vertical) != atoms + count;
+                XFree(data);
+            }
+            if (!maximized)
+                QThread::msleep(50);
+        }
+        XCloseDisplay(display);
+        return maximized;
+    }
+
     QString drive(const QString& relative) const { return dir.filePath("drive_c/" + relative); }
 
     QTemporaryDir dir;
@@ -89,6 +121,7 @@ TEST_F(StartupE2E, FirstStartInstallsCreateLeavesTheStartScreenAndUninstallRemov
 
     // Create sits near the top left corner of the start screen.
     clickAt(first.processId(), 72, 14);
+    EXPECT_TRUE(awaitMaximized(first.processId())) << "Create did not open the editor";
     first.terminate();
     ASSERT_TRUE(first.waitForFinished(30'000));
 
