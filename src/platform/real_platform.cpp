@@ -2,6 +2,7 @@
 
 #include "platform/posix/drive_file_system.h"
 #include "platform/posix/process_launcher.h"
+#include "platform/qt/qt_printer.h"
 #include "platform/qt/qt_services.h"
 #include "platform/unavailable.h"
 #include "platform/x11/x11_keystrokes.h"
@@ -61,7 +62,7 @@ struct RealPlatform::Services {
     ProcessLauncher processes{files, desktop.processWindows};
     QtMessageBoxes messages;
     QtClock clock;
-    UnavailablePrinter printer;
+    QtPrinter printer;
     QtDisplay display;
     UnavailableShortcuts shortcuts;
     ImmediateProcessEnd processEnd{*desktop.keystrokes};
