@@ -147,6 +147,29 @@ TEST_F(RealPrint, RenderedManualReadsBackLineByLineIndented) {
     EXPECT_NEAR(x, margin + 15 * blank, 1.0);
 }
 
+// Runs after the queue's daemon has been stopped.
+TEST(PrintFailure, SaysWhyNothingWasPrinted) {
+    struct Case {
+        const char* name;
+        QString pdfFile;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"print service stopped",
+         {},
+         "no default printer is set up (is the print service running?)."},
+        {"output cannot be written", "/nonexistent-folder/manual.pdf",
+         "the printer \"/nonexistent-folder/manual.pdf\" could not be opened."},
+    };
+    for (const Case& c : cases) {
+        QtPrinter printer(c.pdfFile);
+        print(printer, program);
+        const Status status = printer.endDocument();
+        EXPECT_FALSE(status.isOk()) << c.name;
+        EXPECT_EQ(status.reason(), QString::fromUtf8(c.reason)) << c.name;
+    }
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {

@@ -124,6 +124,16 @@ TEST_F(HelpTest, PrintsTheChosenListIndented) {
     }
 }
 
+TEST_F(HelpTest, FailingPrinterSaysNothingWasPrinted) {
+    fake.printer.endResult =
+        Status::failure(QStringLiteral("the printer \"pdf\" did not accept the job."));
+    fake.messages.willAnswer(Answer::No);
+    window->Command12_Click();
+    EXPECT_EQ(fake.messages.texts(),
+              QStringList(
+                  {question, "Nothing was printed: the printer \"pdf\" did not accept the job."}));
+}
+
 // A click that arrives while a document is being sent waits for it instead of mixing lines.
 TEST_F(HelpTest, SecondClickDuringPrintingGivesASecondDocument) {
     window->List2->addItems({"a", "b"});
