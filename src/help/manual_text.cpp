@@ -78,6 +78,31 @@ Timer - Days       Wait until a specified time during a given day or days of the
 Timer - Date        Wait until a specified time on a given date
 Wait/Pause         Wait a number of 10ths of a second 10 = 1 sec, 600 = 1 minute
 
+Your first program, step by step.  We will open a text editor and have me write a line in it.
+
+   1.  Click CREATE.  The program list is empty and the typing box has the focus.
+   2.  Click RUN PROGRAM on the other side and type  /usr/bin/gedit  in the box.  Click OK.
+       The list now shows  {Run Program}/usr/bin/gedit
+   3.  Click WAIT/PAUSE and type  20  for two seconds.  The list shows  {Wait}20
+   4.  Click FOCUS ON and type the beginning of the editor's title, such as  Untitled
+   5.  Click TEXT PASTE and type  Hello from Tandrel!
+   6.  Click SAVE, call the program  My first program  and click SAVE FILE.
+   7.  Click TEST and take your hands off the keyboard.
+
+The editor opens, comes to the front, and the words appear in it followed by a new line.
+Your program looks like this:
+
+   {Run Program}/usr/bin/gedit
+   {Wait}20
+   {Focus On}Untitled
+   {Text Paste}Hello from Tandrel!
+
+That is all there is to it.  Every other program is more of the same: start something, wait,
+bring its window forward, type, and wait again where it needs time.
+
+Sample programs come with me in C:\TANDREL\PROGRAMS\.  Open them with EDIT to see how
+they are made, and run them with RUN to see them work.
+
 A bit of advice before you start.
 
 Give the other programs time.  A program that has just been started needs a moment before its
@@ -559,6 +584,14 @@ If keys go to the wrong place, add a {Focus On} before them.  If keys are lost, 
 Put a {Stop} line where you want to look at the screen before I go on; remove it afterwards.
 Run long programs in parts: copy the first half into a new program and test that.
 
+A way to find the line that goes wrong:
+
+   1.  Put a {Stop} line with a short message, such as  {Stop}  Step 1 done, just after the
+       first few lines of your program.
+   2.  TEST.  When the box appears, look at the screen: is everything as it should be?
+   3.  If it is, click OK, and move the {Stop} line further down.  If not, the fault is above.
+   4.  When the program works, delete the {Stop} lines with a double-click.
+
 Errors
 
 Errors while programming: I check what you put in the boxes.  A wait that is not a number,
@@ -609,6 +642,8 @@ Troubleshooting ERRORS which may occur while your programming is running:
 
 9 - THE CAPS LOCK LIGHT STAYS ON.
     Your program pressed {CAPSLOCK} once.  Press CAPS LOCK yourself to turn it off.
+    If CAPS LOCK is on when a program starts, letters come out in the wrong case.  Turn
+    it off before you run.
 
 10 - I TRIED TO USE MY COMPUTER WHILE RUNNING MY TANDREL PROGRAM AND NOTHING WORKED RIGHT.
     Of course not.  We were both typing.  Wait until I am done, or stop the program first.
