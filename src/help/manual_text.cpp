@@ -195,6 +195,21 @@ need an X11 session or XWayland: a pure Wayland desktop does not let a program t
 programs' windows.  Characters that are not on your keyboard layout are typed as well; I borrow
 a spare key for them for a moment and give it back afterwards.
 
+The named keys and what they press:
+
+   {ENTER}        the Enter key                  {TAB}          the Tab key
+   {BACKSPACE}    back space                     {DELETE}       the Delete key
+   {ESC}          Escape                         {INSERT}       the Insert key
+   {UP}  {DOWN}   the arrow keys up and down     {LEFT} {RIGHT} the arrow keys left and right
+   {HOME}  {END}  the start and end of a line    {PGUP} {PGDN}  a page up or down
+   {F1} to {F16}  the function keys              {HELP}         the Help key, where there is one
+   {CAPSLOCK}     CAPS LOCK                      {NUMLOCK}      NUM LOCK
+   {SCROLLLOCK}   SCROLL LOCK                    {PRTSC}        Print Screen
+   {BREAK}        Break (Pause)
+
+Names are spelled in capitals, exactly as above.  {F17} and {SPACE} are not names I know, so
+such lines are skipped; a blank is typed by a line holding one blank.
+
 ALT key
 
 Click the ALT button to write a line that holds ALT down while it types other keys.  A box
@@ -422,6 +437,17 @@ You can open a document with the program that your desktop uses for it by runnin
 
 Example:   {Run Program}/usr/bin/xdg-open Z:\home\me\letter.odt
 
+A few more things to know about starting programs on this computer:
+
+   -  The program starts in the background and I go straight on with the next line.  That is
+      why a {Wait} after it is nearly always needed.
+   -  Programs that show a window take the focus themselves when they are ready, but not
+      always; a {Focus On} line makes sure.
+   -  A script works too, if it is executable:  {Run Program}Z:\home\me\bin\backup.sh
+   -  A terminal program needs a terminal:  {Run Program}/usr/bin/xterm -e top
+   -  Environment variables and shell signs such as  |  >  &  are not understood by the line
+      itself.  Put them in a small script and run the script.
+
 My programs end in .TDX.  A file manager can be told to open .TDX files with tandrel, so
 that a double-click on a program runs it, the same as the command line above.
 
@@ -602,6 +628,14 @@ Errors while running: I stop at the line that failed and tell you why.  For exam
 title that does not exist, a file that cannot be copied or erased, a program that cannot be
 started, a wait that is not a number.  Your keys are released and nothing is left pressed.
 The message names the line; click OK and it is highlighted so you can fix it.
+
+When I stop a program because of a line, the message begins with the words
+"You have an error in your program on line" and the number of the line, and then says what
+went wrong with it: the window that could not be found, the file you wish to erase or paste
+from that does not exist, the program that would not start.  Click OK and the line is shown.
+
+Lines that I cannot understand at all are not errors: they are skipped.  If a line seems to do
+nothing, check its spelling against the examples in these notes.  Capitals and blanks count.
 
 Uninstall Tandrel
 
