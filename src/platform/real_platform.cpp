@@ -3,6 +3,7 @@
 #include "platform/posix/drive_file_system.h"
 #include "platform/posix/process_launcher.h"
 #include "platform/posix/xdg_shortcuts.h"
+#include "platform/qt/qt_printer.h"
 #include "platform/qt/qt_services.h"
 #include "platform/unavailable.h"
 #include "platform/x11/x11_keystrokes.h"
@@ -70,7 +71,7 @@ struct RealPlatform::Services {
     ProcessLauncher processes{files, desktop.processWindows};
     QtMessageBoxes messages;
     QtClock clock;
-    UnavailablePrinter printer;
+    QtPrinter printer;
     std::unique_ptr<Display> display = displayOfSession();
     XdgShortcuts shortcuts = XdgShortcuts::forUser();
     ImmediateProcessEnd processEnd{*desktop.keystrokes};

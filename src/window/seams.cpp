@@ -6,8 +6,6 @@ namespace tandrel {
 
 void Tandrel::RunFromCommandLine() {}
 
-void Tandrel::LoadHelpManual() {}
-
 void Tandrel::pointDriveList(const QString&) {}
 
 void Tandrel::pointDirectoryList(const QString&) {}

@@ -203,6 +203,22 @@ private:
     // A commit is in its pause; a second press of Insert or OK then must not commit the
     // emptied fields over the line just inserted.
     bool committing = false;
+
+    // Help manual browsing and printing.
+public:
+    void List8_Click();
+    void List8_GotFocus();
+    void List8_LostFocus();
+    void List9_Click();
+    void List9_LostFocus();
+    void Command12_Click();
+
+private:
+    void connectHelp();
+    void restHelpGeometry();
+    void printLines(const QListWidget* list);
+    bool printInProgress = false;
+    int printClicksWaiting = 0;
 };
 
 } // namespace tandrel
