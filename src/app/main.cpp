@@ -1,18 +1,33 @@
 #include "platform/real_platform.h"
+#include "platform/x11/x11_display.h"
 #include "runner/command_line.h"
 #include "window/tandrel.h"
 
 #include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// Qt aborts with a plugin list when it finds no display; say plainly what is missing instead.
+bool graphicalSessionAnswers() {
+    if (tandrel::x11::openDisplay())
+        return true;
+    const char* display = std::getenv("DISPLAY");
+    std::fprintf(stderr, "tandrel: cannot open display \"%s\": a graphical session is needed.\n",
+                 display ? display : "");
+    return false;
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
+    if (!graphicalSessionAnswers())
+        return 1;
     QApplication app(argc, argv);
     tandrel::RealPlatform realPlatform;
     tandrel::Tandrel window(realPlatform.platform());
-    window.processArgument = tandrel::joinedArgument(app.arguments().mid(1));
-    window.show();
-    // Until the start-up sequence takes this over.
-    window.globals.HomeDir = window.globals.WindowsDrive + QStringLiteral(":\\TANDREL\\PROGRAMS\\");
-    if (!window.processArgument.isEmpty())
-        window.RunFromCommandLine();
+    window.processArgument = tandrel::joinedArgument(QCoreApplication::arguments().mid(1));
+    window.Form_Load();
     return app.exec();
 }

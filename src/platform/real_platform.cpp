@@ -2,10 +2,13 @@
 
 #include "platform/posix/drive_file_system.h"
 #include "platform/posix/process_launcher.h"
+#include "platform/posix/xdg_shortcuts.h"
+#include "platform/qt/qt_printer.h"
 #include "platform/qt/qt_services.h"
 #include "platform/unavailable.h"
 #include "platform/x11/x11_keystrokes.h"
 #include "platform/x11/x11_windows.h"
+#include "platform/x11/xrandr_display.h"
 
 #include <cstdio>
 #include <unistd.h>
@@ -52,6 +55,13 @@ struct Desktop {
     }
 };
 
+// The X server's own modes when it has RandR; otherwise the size Qt reports, unchangeable.
+std::unique_ptr<Display> displayOfSession() {
+    if (auto display = XrandrDisplay::forSession())
+        return display;
+    return std::make_unique<QtDisplay>();
+}
+
 } // namespace
 
 struct RealPlatform::Services {
@@ -61,9 +71,9 @@ struct RealPlatform::Services {
     ProcessLauncher processes{files, desktop.processWindows};
     QtMessageBoxes messages;
     QtClock clock;
-    UnavailablePrinter printer;
-    QtDisplay display;
-    UnavailableShortcuts shortcuts;
+    QtPrinter printer;
+    std::unique_ptr<Display> display = displayOfSession();
+    XdgShortcuts shortcuts = XdgShortcuts::forUser();
     ImmediateProcessEnd processEnd{*desktop.keystrokes};
 };
 
@@ -84,7 +94,7 @@ Platform RealPlatform::platform() {
                     s.messages,
                     s.clock,
                     s.printer,
-                    s.display,
+                    *s.display,
                     s.shortcuts,
                     s.processEnd};
 }

@@ -11,6 +11,7 @@ Tandrel::Tandrel(Platform platform, QWidget* parent)
     connectEditor();
     connectDialogs();
     connectFilePanel();
+    connectHelp();
 }
 
 void Tandrel::connectMainWindow() {

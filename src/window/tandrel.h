@@ -113,6 +113,12 @@ public:
     // Runner and run errors.
     void Command1_Click();
 
+    // Start-up: runs once before the event loop and returns when the start screen is left.
+    void Form_Load();
+    void CheckScreenResolution();
+    // The running program's own executable, which installing copies into the home directory.
+    QString executablePath = QStringLiteral("/proc/self/exe");
+
     // Starting a run from the command line.
     void RunFromCommandLine();
     // Help manual.
@@ -178,6 +184,9 @@ public:
     void Label27_Click();
 
 private:
+    // Start-up.
+    void pointPanelAtPrograms();
+    void waitOnStartScreen();
     // Runner: helpers.
     enum class LineOutcome { Next, StartAgain, EndProcess, Failed };
     struct LineResult {
@@ -218,6 +227,22 @@ private:
     // A commit is in its pause; a second press of Insert or OK then must not commit the
     // emptied fields over the line just inserted.
     bool committing = false;
+
+    // Help manual browsing and printing.
+public:
+    void List8_Click();
+    void List8_GotFocus();
+    void List8_LostFocus();
+    void List9_Click();
+    void List9_LostFocus();
+    void Command12_Click();
+
+private:
+    void connectHelp();
+    void restHelpGeometry();
+    void printLines(const QListWidget* list);
+    bool printInProgress = false;
+    int printClicksWaiting = 0;
 };
 
 } // namespace tandrel

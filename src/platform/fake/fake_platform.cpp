@@ -75,7 +75,7 @@ void FakeClock::advance(qint64 ms) {
 
 Status FakePrinter::endDocument() {
     ++documents;
-    return Status::ok();
+    return endResult;
 }
 
 Status FakeDisplay::change(const DisplayMode& mode) {

@@ -103,6 +103,7 @@ public:
     int fontSize = 10;
     bool bold = false;
     int documents = 0;
+    Status endResult = Status::ok(); // what ending a document reports
 };
 
 class FakeDisplay : public Display {

@@ -1,0 +1,180 @@
+// Prints through the real back end to a CUPS queue backed by cups-pdf, started here, and
+// reads back the text of the same document rendered into a PDF file.
+
+#include "help/manual.h"
+#include "platform/qt/qt_printer.h"
+#include "qt_printers.h"
+
+#include <QDir>
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+#include <gtest/gtest.h>
+
+using namespace tandrel;
+
+namespace {
+
+QString run(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        ADD_FAILURE() << program.toStdString()
+                      << " failed: " << process.readAllStandardError().toStdString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QStringList printedFiles() {
+    return QDir(QStringLiteral("/root/PDF")).entryList({"*.pdf"}, QDir::Files, QDir::Time);
+}
+
+int pageCount(const QString& pdf) {
+    const QString info = run(QStringLiteral("pdfinfo"), {pdf});
+    for (const QString& line : info.split(u'\n'))
+        if (line.startsWith(QLatin1String("Pages:")))
+            return line.mid(6).trimmed().toInt();
+    return -1;
+}
+
+void print(Printer& printer, const QStringList& lines) {
+    for (const QString& line : lines) {
+        printer.setFontSize(8);
+        printer.setBold(false);
+        printer.printLine(QString(15, u' ') + line);
+    }
+}
+
+const QStringList program = {"{Run Program}/usr/bin/gedit", "{Wait}20", "a", "{ENTER}"};
+
+class RealPrint : public testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        cupsd = new QProcess;
+        cupsd->start(QStringLiteral("/usr/sbin/cupsd"), {QStringLiteral("-f")});
+        ASSERT_TRUE(cupsd->waitForStarted()) << "cupsd did not start";
+        for (int tries = 0; tries < 300; ++tries) {
+            QProcess probe;
+            probe.start(QStringLiteral("lpstat"), {QStringLiteral("-r")});
+            probe.waitForFinished();
+            if (probe.readAllStandardOutput().contains("is running"))
+                break;
+            QThread::msleep(100);
+        }
+        run(QStringLiteral("lpadmin"), {"-p", "pdf", "-E", "-v", "cups-pdf:/", "-P",
+                                        "/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd"});
+        run(QStringLiteral("lpoptions"), {"-d", "pdf"});
+    }
+    static void TearDownTestSuite() {
+        cupsd->terminate();
+        cupsd->waitForFinished(30000);
+        delete cupsd;
+    }
+    static inline QProcess* cupsd = nullptr;
+};
+
+TEST_F(RealPrint, ProgramAndManualReachTheQueueAsTwoJobs) {
+    const QStringList manual = helpManualLines();
+    QTemporaryDir dir;
+    QtPrinter toFile(dir.filePath(QStringLiteral("manual.pdf")));
+    print(toFile, manual);
+    ASSERT_TRUE(toFile.endDocument().isOk());
+
+    const qsizetype before = printedFiles().size();
+    QtPrinter queue;
+    print(queue, program);
+    const Status first = queue.endDocument();
+    print(queue, manual);
+    const Status second = queue.endDocument();
+    ASSERT_TRUE(first.isOk()) << first.reason().toStdString();
+    ASSERT_TRUE(second.isOk()) << second.reason().toStdString();
+
+    // A job's file is complete once the queue has nothing left to do.
+    for (int tries = 0; tries < 1200; ++tries) {
+        if (printedFiles().size() >= before + 2 &&
+            run(QStringLiteral("lpstat"), {"-W", "not-completed", "-o", "pdf"}).isEmpty())
+            break;
+        QThread::msleep(100);
+    }
+    const QStringList files = printedFiles();
+    ASSERT_EQ(files.size(), before + 2) << "two jobs, two documents";
+    EXPECT_GE(run(QStringLiteral("lpstat"), {"-W", "completed", "-o", "pdf"}).count(u'\n'), 2);
+    const QString manualPdf = QStringLiteral("/root/PDF/") + files.first();
+    EXPECT_EQ(pageCount(manualPdf), pageCount(dir.filePath(QStringLiteral("manual.pdf"))));
+    EXPECT_GT(pageCount(manualPdf), 1);
+    EXPECT_EQ(pageCount(QStringLiteral("/root/PDF/") + files.at(1)), 1);
+}
+
+TEST_F(RealPrint, RenderedManualReadsBackLineByLineIndented) {
+    const QStringList manual = helpManualLines();
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("manual.pdf"));
+    QtPrinter toFile(pdf);
+    print(toFile, manual);
+    ASSERT_TRUE(toFile.endDocument().isOk());
+
+    QStringList readBack;
+    for (const QString& line : run(QStringLiteral("pdftotext"), {"-layout", pdf, "-"}).split(u'\n'))
+        if (!line.trimmed().remove(u'\f').isEmpty())
+            readBack << line.trimmed().remove(u'\f').simplified();
+    QStringList expected;
+    for (const QString& line : manual)
+        if (!line.trimmed().isEmpty())
+            expected << line.simplified();
+    ASSERT_EQ(readBack.size(), expected.size());
+    for (qsizetype i = 0; i < expected.size(); ++i)
+        // A line wider than the page is cut at its edge, well past 90 characters.
+        ASSERT_TRUE(expected[i].startsWith(readBack[i]) &&
+                    readBack[i].size() >= std::min<qsizetype>(expected[i].size(), 90))
+            << "text line " << i << ": " << readBack[i].toStdString();
+
+    // The last line's first word stands 15 blank widths right of the left margin.
+    const QString boxes = run(QStringLiteral("pdftotext"), {"-bbox", pdf, "-"});
+    const qsizetype word = boxes.lastIndexOf(QLatin1String(">&lt;&lt;</word>"));
+    ASSERT_GE(word, 0);
+    const qsizetype xMin = boxes.lastIndexOf(QLatin1String("xMin=\""), word);
+    const double x = boxes.mid(xMin + 6, boxes.indexOf(u'"', xMin + 6) - xMin - 6).toDouble();
+    QPrinter reference(QPrinter::HighResolution);
+    reference.setOutputFormat(QPrinter::PdfFormat);
+    reference.setOutputFileName(dir.filePath(QStringLiteral("unused.pdf")));
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setPointSize(8);
+    const double blank =
+        QFontMetricsF(font, &reference).horizontalAdvance(u' ') * 72.0 / reference.resolution();
+    const double margin = reference.pageLayout().paintRect(QPageLayout::Point).left();
+    EXPECT_NEAR(x, margin + 15 * blank, 1.0);
+}
+
+// Runs after the queue's daemon has been stopped.
+TEST(PrintFailure, SaysWhyNothingWasPrinted) {
+    struct Case {
+        const char* name;
+        QString pdfFile;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"print service stopped",
+         {},
+         "no default printer is set up (is the print service running?)."},
+        {"output cannot be written", "/nonexistent-folder/manual.pdf",
+         "the printer \"/nonexistent-folder/manual.pdf\" could not be opened."},
+    };
+    for (const Case& c : cases) {
+        QtPrinter printer(c.pdfFile);
+        print(printer, program);
+        const Status status = printer.endDocument();
+        EXPECT_FALSE(status.isOk()) << c.name;
+        EXPECT_EQ(status.reason(), QString::fromUtf8(c.reason)) << c.name;
+    }
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
