@@ -11,6 +11,8 @@ void Tandrel::CloseFilePanel() {
         control->hide();
     Command7->setText(QStringLiteral("Do Not Save Yet"));
     Command6->setText(QStringLiteral("Save File"));
+    if (globals.PanelMode == 1)
+        startChosenRun();
     globals.PanelMode = 0;
     Text8->hide();
     returnToTyping();

@@ -128,6 +128,30 @@ public:
     void pointDriveList(const QString& drive);
     void pointDirectoryList(const QString& path);
 
+    // File selection panel, saving, opening and starting a run.
+    void Drive1_Change();
+    void Dir1_Click();
+    void Dir1_Change();
+    void File1_Click();
+    void File1_DblClick();
+    void Text5_Click();
+    void Command2_Click();
+    void Command6_Click();
+    void Command7_Click();
+    void Command8_Click();
+    void Label2_Click();
+    void Label19_Click();
+    void ShowProgramPanel();
+    void connectFilePanel();
+    void fillDriveList();
+    void refreshDirectoryList();
+    void refreshFileList();
+    void saveProgram();
+    void openProgram();
+    void startChosenRun();
+    QString dir1Path;        // the directory the directory and file lists show
+    QString dir1SelectedDrive; // the drive the drive list shows
+
     // Program list, insertion point, Create and one-click lines.
     void InsertPendingLine();
     void SaveUndoCopy();

@@ -1,0 +1,217 @@
+#include "window_fixture.h"
+
+#include <QDir>
+#include <QFile>
+
+using namespace tandrel;
+
+namespace {
+
+const QString programs = QStringLiteral("C:\\TANDREL\\PROGRAMS\\");
+
+class FilePanelTest : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        QDir().mkpath(host("TANDREL/PROGRAMS"));
+        window->globals.HomeDir = programs;
+        window->show();
+        window->Picture1->hide(); // editing, not the start screen
+    }
+
+    QString host(const QString& name) const {
+        return fake.driveRoot(QLatin1Char('C')) + '/' + name;
+    }
+    void writeHost(const QString& name, const QByteArray& content) const {
+        QFile file(host(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+    QByteArray readHost(const QString& name) const {
+        QFile file(host(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+    QStringList program() const {
+        QStringList lines;
+        for (int row = 0; row < window->List2->count(); ++row)
+            lines.append(window->List2->item(row)->text());
+        return lines;
+    }
+    void load(const QStringList& lines) {
+        window->List2->clear();
+        window->List2->addItems(lines);
+    }
+    void save(const QString& path) {
+        window->Command2_Click();
+        window->Text5->setText(path);
+        window->Command6_Click();
+    }
+    void selectFile(const QString& name) {
+        const auto found = window->File1->findItems(name, Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1) << name.toStdString();
+        window->File1->setCurrentItem(found.first());
+    }
+};
+
+} // namespace
+
+TEST_F(FilePanelTest, SavingWritesCrLfLinesAndProposesThePathAgain) {
+    load({"abc", "{ENTER}", "{File Copy}C:\\A * C:\\B"});
+    window->Command2_Click();
+    EXPECT_EQ(window->Text5->text(), programs) << "before a save: the programs directory";
+    window->Text5->setText(programs + "MINE");
+    window->Command6_Click();
+    EXPECT_EQ(readHost("TANDREL/PROGRAMS/MINE.TDX"),
+              "abc\r\n{ENTER}\r\n{File Copy}C:\\A * C:\\B\r\n");
+    EXPECT_EQ(window->Text5->text(), programs + "MINE.TDX");
+    EXPECT_EQ(fake.messages.texts(),
+              QStringList{"Your program has been saved in the file:  " + programs + "MINE.TDX"});
+    EXPECT_FALSE(window->Command6->isVisible());
+    window->Command2_Click();
+    EXPECT_EQ(window->Text5->text(), programs + "MINE.TDX") << "after a save: its path";
+}
+
+TEST_F(FilePanelTest, SaveRefusalsAndFailures) {
+    window->Command2_Click();
+    EXPECT_EQ(fake.messages.texts(),
+              QStringList{"You do not have any code written.  I have no file to save."});
+    EXPECT_FALSE(window->Command6->isVisible());
+
+    writeHost("BLOCK", "a regular file");
+    load({"x"});
+    save("C:\\BLOCK\\MINE");
+    ASSERT_EQ(fake.messages.asked.size(), 2);
+    EXPECT_TRUE(fake.messages.asked[1].text.startsWith(
+        "Your program could not be saved in the file:  C:\\BLOCK\\MINE.TDX  "))
+        << fake.messages.asked[1].text.toStdString();
+    EXPECT_EQ(fake.messages.asked[1].title, "Tandrel");
+    EXPECT_EQ(readHost("BLOCK"), "a regular file");
+    EXPECT_TRUE(window->Command6->isVisible()) << "the panel stays open for another path";
+}
+
+TEST_F(FilePanelTest, OpeningLoadsTheFileOrKeepsTheProgram) {
+    writeHost("TANDREL/PROGRAMS/FIVE.TDX", "1\r\n2\r\n3\r\n4\r\n5\r\n");
+    writeHost("TANDREL/PROGRAMS/EMPTY.TDX", "");
+    struct Case {
+        QString path;
+        QStringList expected;
+        const char* reason;
+    };
+    const QString invalid = QStringLiteral("You have not selected a valid file to open.");
+    const Case cases[] = {
+        {programs + "FIVE.TDX", {"1", "2", "3", "4", "5"}, "five lines in order"},
+        {programs + "EMPTY.TDX", {}, "zero-byte file"},
+        {"", {"old"}, "empty path"},
+        {programs, {"old"}, "a directory"},
+        {programs + "FIVE", {"old"}, "no extension is added"},
+        {"D:\\X.TDX", {"old"}, "absent drive"},
+        {"C:\\..\\..\\etc\\passwd", {"old"}, "escaping the drive"},
+    };
+    for (const Case& row : cases) {
+        load({"old"});
+        fake.messages.asked.clear();
+        fake.messages.willAnswer(Answer::Yes);
+        window->Label19_Click();
+        window->Text5->setText(row.path);
+        window->Command6_Click();
+        EXPECT_EQ(program(), row.expected) << row.reason;
+        const bool opened = row.expected != QStringList{"old"};
+        EXPECT_EQ(window->Command6->isVisible(), !opened) << row.reason;
+        EXPECT_EQ(fake.messages.texts().contains(invalid), !opened) << row.reason;
+        if (opened)
+            EXPECT_EQ(window->Label25->text(), row.path) << row.reason;
+        window->Command7_Click();
+    }
+}
+
+TEST_F(FilePanelTest, EditNoKeepsTheProgramAndDoubleClickActsByCaption) {
+    load({"kept"});
+    fake.messages.willAnswer(Answer::No);
+    window->Label19_Click();
+    EXPECT_EQ(program(), QStringList{"kept"});
+    EXPECT_FALSE(window->Command6->isVisible());
+
+    window->Command2_Click();
+    window->Text5->setText(programs + "TWICE.TDX");
+    window->File1_DblClick();
+    EXPECT_EQ(readHost("TANDREL/PROGRAMS/TWICE.TDX"), "kept\r\n") << "Save File caption saves";
+
+    load({});
+    window->Label19_Click();
+    EXPECT_EQ(window->Command6->text(), "Open File");
+    selectFile("TWICE.TDX");
+    window->File1_Click();
+    window->File1_DblClick();
+    EXPECT_EQ(program(), QStringList{"kept"}) << "Open File caption opens";
+}
+
+TEST_F(FilePanelTest, RunYesRunsTheLoadedProgramInTheRunWindow) {
+    load({"a", "{ENTER}"});
+    fake.messages.willAnswer(Answer::Yes);
+    window->Label2_Click();
+    EXPECT_EQ(fake.keystrokes.sent, (QStringList{"a", "{ENTER}"}));
+    EXPECT_EQ(window->geometry(), QRect(1024 - 170, 768 - 120, 200, 53));
+    EXPECT_EQ(window->Command6->text(), "Open File") << "the panel is offered for editing";
+}
+
+TEST_F(FilePanelTest, CommandLineRunsOnlyTheExactName) {
+    writeHost("TANDREL/PROGRAMS/MINE.TDX", "t\r\n{TAB}\r\n");
+    struct Case {
+        QString argument;
+        bool runs;
+    };
+    const Case cases[] = {{"MINE", true}, {"mine", false}, {"../MINE", false}, {"/u", false}};
+    for (const Case& row : cases) {
+        fake.keystrokes.sent.clear();
+        fake.messages.asked.clear();
+        window->processArgument = row.argument;
+        window->RunFromCommandLine();
+        EXPECT_EQ(fake.keystrokes.sent, (row.runs ? QStringList{"t", "{TAB}"} : QStringList{}))
+            << row.argument.toStdString();
+        const bool reported = !row.runs && row.argument != "/u";
+        ASSERT_EQ(fake.messages.asked.size(), reported ? 1 : 0) << row.argument.toStdString();
+        if (reported)
+            EXPECT_TRUE(fake.messages.asked[0].text.startsWith(
+                "The program you specified to run    '" + row.argument +
+                "'   either does not exist, or it is not in the  C:\\TANDREL\\PROGRAMS\\ "
+                "directory."));
+    }
+}
+
+TEST_F(FilePanelTest, FileCopyLineIsComposedFromTheLists) {
+    QDir().mkpath(host("TEMP"));
+    writeHost("TANDREL/PROGRAMS/A.TDX", "");
+    writeHost("TEMP/B.TXT", "");
+    window->pointDirectoryList(programs); // the lists show what is on disk when they move
+    window->Text3->show();
+    window->Text3->setText("{File Copy}");
+    struct Step {
+        QString directory; // empty: click the file instead
+        QString file;
+        QString line;
+        QString message;
+    };
+    const Step steps[] = {
+        {"", "A.TDX", "{File Copy}" + programs + "A.TDX * ",
+         "Now select or type the path and file name you want to copy this file to."},
+        {"C:\\TEMP", "", "{File Copy}" + programs + "A.TDX * C:\\TEMP\\", ""},
+        {"", "B.TXT", "{File Copy}" + programs + "A.TDX * C:\\TEMP\\B.TXT",
+         "If you selected an existing file to copy to, be sure you really want to over write it!"},
+        {"", "B.TXT", "{File Copy}" + programs + "A.TDX * C:\\TEMP\\B.TXT",
+         "You are trying to select a 3rd file"},
+    };
+    for (const Step& step : steps) {
+        fake.messages.asked.clear();
+        if (!step.directory.isEmpty()) {
+            window->pointDirectoryList(step.directory);
+        } else {
+            selectFile(step.file);
+            window->File1_Click();
+        }
+        EXPECT_EQ(window->Text3->text(), step.line) << step.line.toStdString();
+        EXPECT_EQ(fake.messages.asked.size(), step.message.isEmpty() ? 0 : 1);
+        if (!step.message.isEmpty() && !fake.messages.asked.isEmpty())
+            EXPECT_TRUE(fake.messages.asked[0].text.startsWith(step.message));
+    }
+    EXPECT_EQ(window->globals.SecondFilePending, 2);
+}

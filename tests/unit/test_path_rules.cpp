@@ -1,0 +1,102 @@
+#include "filepanel/path_rules.h"
+
+#include <gtest/gtest.h>
+
+using namespace tandrel;
+
+namespace {
+
+struct TextCase {
+    QString input;
+    QString directory;
+    QString expected;
+    const char* reason;
+};
+
+TEST(PathRules, DirectoryChangeRewritesTheDialogLine) {
+    const TextCase cases[] = {
+        {"{File Erase}", "C:\\", "{File Erase}C:\\", "root keeps its single backslash"},
+        {"{File Erase}C:\\A\\B.TXT", "C:\\TEMP", "{File Erase}C:\\TEMP\\", "path replaced"},
+        {"{Run Program}hand typed", "C:\\DATA", "{Run Program}C:\\DATA\\", "typed text replaced"},
+        {"{File Copy}", "C:\\TEMP", "{File Copy}C:\\TEMP\\", "short two-file line appended"},
+        {"{File Copy}C:\\A.TDX * ", "C:\\TEMP", "{File Copy}C:\\A.TDX * C:\\TEMP\\",
+         "second path after the separator"},
+        {"{File Copy}C:\\A.TDX * C:\\X\\", "C:\\", "{File Copy}C:\\A.TDX * C:\\",
+         "second path replaced by a root"},
+        {"{File Rename}C:\\OLD", "C:\\NEW", "{File Rename}C:\\NEW\\", "no separator yet"},
+        {"{Pause}", "C:\\TEMP", "{Pause}", "other lines unchanged"},
+    };
+    for (const TextCase& row : cases)
+        EXPECT_EQ(lineAfterDirectoryChange(row.input, row.directory), row.expected) << row.reason;
+}
+
+TEST(PathRules, FileClickComposesTheDialogLine) {
+    struct Case {
+        QString line;
+        QString directory;
+        QString file;
+        FileClickOutcome outcome;
+        QString expected;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"{File Erase}", "C:\\TANDREL\\PROGRAMS", "A.TDX", FileClickOutcome::OnlyFile,
+         "{File Erase}C:\\TANDREL\\PROGRAMS\\A.TDX", "one-file token"},
+        {"{File Erase}C:\\TANDREL\\PROGRAMS\\A.TDX", "C:\\TANDREL\\PROGRAMS", "B.TDX",
+         FileClickOutcome::SecondFileRefused, "{File Erase}C:\\TANDREL\\PROGRAMS\\A.TDX",
+         "second file refused"},
+        {"{File Erase}C:\\", "C:\\", "X.TXT", FileClickOutcome::OnlyFile, "{File Erase}C:\\X.TXT",
+         "one backslash at the root"},
+        {"{File Copy}", "C:\\TANDREL\\PROGRAMS", "A.TDX", FileClickOutcome::FirstFile,
+         "{File Copy}C:\\TANDREL\\PROGRAMS\\A.TDX * ", "first file and separator"},
+        {"{File Copy}C:\\A.TDX * C:\\TEMP\\", "C:\\TEMP", "B.TXT", FileClickOutcome::SecondFile,
+         "{File Copy}C:\\A.TDX * C:\\TEMP\\B.TXT", "second file after a directory change"},
+        {"{File Rename}C:\\A.TXT * ", "C:\\DATA", "B.TXT", FileClickOutcome::SecondFile,
+         "{File Rename}C:\\A.TXT * C:\\DATA\\B.TXT", "second file in the same directory"},
+        {"{File Copy}C:\\A.TDX * C:\\TEMP\\B.TXT", "C:\\TEMP", "C.TXT",
+         FileClickOutcome::ThirdFileRefused, "{File Copy}C:\\A.TDX * C:\\TEMP\\B.TXT",
+         "third file refused"},
+        {"{File Copy}C:\\TEMP\\", "C:\\TEMP", "A.TXT", FileClickOutcome::FirstFile,
+         "{File Copy}C:\\TEMP\\A.TXT * ", "first file after a directory change"},
+        {"{Pause}", "C:\\", "A.TXT", FileClickOutcome::NotAFileLine, "{Pause}", "no file token"},
+    };
+    for (const Case& row : cases) {
+        const FileClick click = lineAfterFileClick(row.line, row.directory, row.file);
+        EXPECT_EQ(click.outcome, row.outcome) << row.reason;
+        EXPECT_EQ(click.line, row.expected) << row.reason;
+    }
+}
+
+TEST(PathRules, SaveFieldAndDirectoryShapes) {
+    using Rule = QString (*)(const QString&);
+    struct Case {
+        Rule rule;
+        QString input;
+        QString expected;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {saveFieldAfterDirectoryChange, "C:\\DATA", "C:\\DATA\\", "directory gets a backslash"},
+        {saveFieldAfterDirectoryChange, "C:\\", "C:\\", "root never doubled"},
+        {saveFieldAfterClick, "C:\\DATA", "C:\\DATA\\", "click adds the backslash"},
+        {saveFieldAfterClick, "C:\\DATA\\", "C:\\DATA\\", "click keeps one backslash"},
+        {saveFieldAfterClick, "C:\\DATA\\  ", "C:\\DATA\\  ", "trailing blanks ignored"},
+        {shownDirectory, "C:\\TANDREL\\PROGRAMS\\", "C:\\TANDREL\\PROGRAMS", "no trailing one"},
+        {shownDirectory, "c:", "c:\\", "root keeps its backslash"},
+        {parentDirectory, "C:\\TANDREL\\PROGRAMS", "C:\\TANDREL", "one level up"},
+        {parentDirectory, "C:\\TANDREL", "C:\\", "up to the root"},
+        {parentDirectory, "C:\\", "C:\\", "root stays"},
+    };
+    for (const Case& row : cases)
+        EXPECT_EQ(row.rule(row.input), row.expected) << row.reason;
+}
+
+TEST(PathRules, DirectoryRowsLeadDownFromTheRoot) {
+    const QList<DirectoryRow> expected = {
+        {"C:\\", "C:\\"}, {"  TANDREL", "C:\\TANDREL"}, {"    PROGRAMS", "C:\\TANDREL\\PROGRAMS"}};
+    EXPECT_EQ(directoryRows("C:\\TANDREL", {"PROGRAMS"}), expected);
+    const QList<DirectoryRow> atRoot = {{"C:\\", "C:\\"}, {"  DATA", "C:\\DATA"}};
+    EXPECT_EQ(directoryRows("C:\\", {"DATA"}), atRoot);
+}
+
+} // namespace
