@@ -22,12 +22,19 @@ QString quoted(const QString& text) {
     return u'"' + shown(text) + u'"';
 }
 
-QString characterText(char32_t character) {
-    if (character < 0x20 || character == 0x7F)
-        return QStringLiteral("U+%1").arg(uint(character), 4, 16, QLatin1Char('0')).toUpper();
+bool isControl(char32_t character) {
+    return character < 0x20 || character == 0x7F;
+}
+
+QString controlText(char32_t character) {
+    return QStringLiteral("U+%1").arg(uint(character), 4, 16, QLatin1Char('0')).toUpper();
+}
+
+// A character as it stands inside a quoted run of typed characters.
+QString inRun(char32_t character) {
     if (character == U'"' || character == U'\\')
-        return QStringLiteral("\"\\%1\"").arg(QChar(character));
-    return quoted(QString::fromUcs4(&character, 1));
+        return u'\\' + QString(QChar(character));
+    return QString::fromUcs4(&character, 1);
 }
 
 QString modifierText(KeyModifiers modifiers) {
@@ -198,12 +205,27 @@ Trace traceProgram(const QStringList& lines, QDate today) {
 
 QString describeKeys(const QList<KeyAction>& actions) {
     QStringList keys;
+    // Characters typed one after another without a modifier read as one quoted run.
+    QString run;
+    const auto endRun = [&] {
+        if (!run.isEmpty())
+            keys << u'"' + run + u'"';
+        run.clear();
+    };
     for (const KeyAction& action : actions.first(qMin(actions.size(), mostShownKeys))) {
         const QString held = modifierText(action.modifiers);
         const QString plus = held.isEmpty() ? QString() : held + u'+';
+        const bool plainCharacter =
+            action.kind == KeyAction::Kind::TypeChar && !isControl(action.character);
+        if (plainCharacter && held.isEmpty()) {
+            run += inRun(action.character);
+            continue;
+        }
+        endRun();
         switch (action.kind) {
         case KeyAction::Kind::TypeChar:
-            keys << plus + characterText(action.character);
+            keys << plus + (plainCharacter ? u'"' + inRun(action.character) + u'"'
+                                           : controlText(action.character));
             break;
         case KeyAction::Kind::TapNamedKey:
             keys << plus + namedKeyName(action.key);
@@ -213,6 +235,7 @@ QString describeKeys(const QList<KeyAction>& actions) {
             break;
         }
     }
+    endRun();
     if (actions.size() > mostShownKeys)
         keys << QStringLiteral("... (%1 keys in all)").arg(actions.size());
     return keys.join(QStringLiteral(", "));

@@ -19,9 +19,10 @@ struct Trace {
 // a date wait that never ends, and at "{Start Again}", which is shown once.
 Trace traceProgram(const QStringList& lines, QDate today);
 
-// The keys in the order they go out: a character in quotes, a named key by its name, each
-// with the modifiers held during it ("ALT+\"F\"", "SHIFT+CTRL+END"); modifiers pressed and
-// released alone stand by themselves ("SHIFT").
+// The keys in the order they go out: typed characters in quotes, a run of them without
+// modifiers in one pair ("\"Hi\""), a named key by its name, each with the modifiers held
+// during it ("ALT+\"F\"", "SHIFT+CTRL+END"); modifiers pressed and released alone stand by
+// themselves ("SHIFT"); a control character as "U+0009".
 QString describeKeys(const QList<KeyAction>& actions);
 
 } // namespace tandrel

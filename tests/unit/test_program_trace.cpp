@@ -33,9 +33,7 @@ const QList<Row> rows = {
       "7: {CTRL}{END}",
       "   would send \"^({END})\": CTRL+END",
       "8: {Text Paste}Hi \"you\"~",
-      "   would send \"Hi \"you\"~\": \"H\", \"i\", \" \", \"\\\"\", \"y\", \"o\", \"u\", "
-      "\"\\\"\", "
-      "ENTER",
+      "   would send \"Hi \"you\"~\": \"Hi \\\"you\\\"\", ENTER",
       "   would send \"~\": ENTER",
       "9: {Note}why",
       "   note, does nothing",
