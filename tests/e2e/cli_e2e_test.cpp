@@ -47,11 +47,14 @@ protected:
         file.write(bytes);
     }
 
-    Outcome run(const QStringList& arguments) {
+    // Without the drive, C: is the default one under XDG_DATA_HOME, which does not exist.
+    Outcome run(const QStringList& arguments, bool withDrive = true) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.remove("DISPLAY");
         env.remove("WAYLAND_DISPLAY");
-        env.insert("TANDREL_DRIVE_C", dir.filePath("drive_c"));
+        env.remove("TANDREL_DRIVE_C");
+        if (withDrive)
+            env.insert("TANDREL_DRIVE_C", dir.filePath("drive_c"));
         env.insert("XDG_DATA_HOME", dir.filePath("empty"));
         QProcess tandrel;
         tandrel.setProcessEnvironment(env);
@@ -95,7 +98,6 @@ TEST_F(CliE2E, OptionsAnswerWithTheirExitStatusAndWriteNothing) {
         {{"--help"}, 0, "Usage: tandrel", "", "usage on standard output"},
         {{"--version"}, 0, "tandrel ", "", "version"},
         {{"--bogus"}, 2, "", "unknown option \"--bogus\"", "unknown option"},
-        {{"--help", "x"}, 2, "", "takes no argument", "stray argument"},
         {{"--check"}, 2, "", "needs the name of a program", "no name"},
         {{"--check", "Clean"}, 0, "", "", "a clean program prints nothing"},
         {{"--check", "Sample", "Timer"},
@@ -108,12 +110,10 @@ TEST_F(CliE2E, OptionsAnswerWithTheirExitStatusAndWriteNothing) {
          programs + "Broken.TDX:2: error: The wait \"x\"",
          "",
          "an error with its line"},
-        {{"--check", "broken"}, 3, "", "'broken'   either does not exist", "exact name only"},
         {{"--check", dir.filePath("binary.TDX")}, 3, "", "NUL bytes", "binary file"},
         {{"--check", dir.filePath("drive_c")}, 3, "", "is a directory", "directory"},
         {{"--check", "/dev/zero"}, 3, "", "not a regular file", "an endless device"},
         {{"--check", dir.filePath("latin1.TDX")}, 0, "", "", "8-bit text reads as Windows-1252"},
-        {{"--check", "Long"}, 0, "", "", "a 10 MB line"},
         {{"--trace", "Long"}, 0, "(10000012 characters in all)", "", "a 10 MB line, shortened"},
         {{"--trace", "Clean"}, 0, "1: a\n   would send \"a\": \"a\"\n", "", "trace"},
         {{"--trace", "Broken"}, 2, "   would fail: The wait", "", "trace of a failing run"},
@@ -139,6 +139,7 @@ TEST_F(CliE2E, OptionsAnswerWithTheirExitStatusAndWriteNothing) {
         EXPECT_LE(outcome.status, 1) << sample.path.toStdString();
         EXPECT_FALSE(outcome.out.contains(": error: ")) << outcome.out.toStdString();
     }
+    EXPECT_EQ(run({"--check", "Clean"}, false).status, 3);
     EXPECT_EQ(snapshot(), before);
 }
 
