@@ -37,14 +37,11 @@ protected:
         program("Clean.TDX", {"a"});
         program("Broken.TDX", {"b", "{Wait}x"});
         program("Long.TDX", {"{Text Paste}" + QString(10'000'000, u'x')});
-        writeHost("latin1.TDX", "{Text Paste}caf\xe9\r\n");
-        writeHost("binary.TDX", QByteArray("{Note}\0\x01\x02", 9));
-    }
-
-    void writeHost(const QString& name, const QByteArray& bytes) {
-        QFile file(dir.filePath(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+        for (const auto& [name, bytes] : {std::pair{"latin1.TDX", QByteArray("caf\xe9\r\n")},
+                                          std::pair{"binary.TDX", QByteArray("a\0\x01", 3)}}) {
+            QFile file(dir.filePath(name));
+            EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        }
     }
 
     // Without the drive, C: is the default one under XDG_DATA_HOME, which does not exist.
@@ -72,10 +69,8 @@ protected:
                         QDirIterator::Subdirectories);
         while (it.hasNext()) {
             const QFileInfo info(it.next());
-            entries << QStringLiteral("%1 %2 %3")
-                           .arg(info.filePath())
-                           .arg(info.size())
-                           .arg(info.lastModified().toMSecsSinceEpoch());
+            entries << info.filePath() + QString::number(info.size()) +
+                           info.lastModified().toString(Qt::ISODateWithMs);
         }
         entries.sort();
         return entries;

@@ -14,20 +14,9 @@ namespace {
 struct BeganWaiting {};
 
 // Whether such a line fails also depends on files, windows, programs or the clipboard.
-bool dependsOnDesktop(LineKind kind) {
-    switch (kind) {
-    case LineKind::FileCopy:
-    case LineKind::FileRename:
-    case LineKind::FileErase:
-    case LineKind::FilePaste:
-    case LineKind::RunProgram:
-    case LineKind::FocusOn:
-    case LineKind::ClipPaste:
-        return true;
-    default:
-        return false;
-    }
-}
+const QList<LineKind> dependOnDesktop = {
+    LineKind::FileCopy,   LineKind::FileRename, LineKind::FileErase, LineKind::FilePaste,
+    LineKind::RunProgram, LineKind::FocusOn,    LineKind::ClipPaste};
 
 class CheckAgreesWithRunner : public WindowTest {};
 
@@ -54,7 +43,7 @@ TEST_F(CheckAgreesWithRunner, EveryLineFailsAndSendsInTheRunnerAsTheCheckSays) {
         } catch (const BeganWaiting&) {
         }
         const bool failed = fake.messages.texts().contains(generalRunErrorText);
-        if (dependsOnDesktop(plan.script.kind))
+        if (dependOnDesktop.contains(plan.script.kind))
             EXPECT_TRUE(failed || plan.failure.isEmpty()) << line.toStdString();
         else
             EXPECT_EQ(failed, !plan.failure.isEmpty()) << line.toStdString();
