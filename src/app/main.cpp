@@ -1,3 +1,4 @@
+#include "app/command_line_tools.h"
 #include "platform/real_platform.h"
 #include "platform/x11/x11_display.h"
 #include "runner/command_line.h"
@@ -22,6 +23,8 @@ bool graphicalSessionAnswers() {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    if (const std::optional<int> status = tandrel::runCommandLineTool(argc, argv))
+        return *status;
     if (!graphicalSessionAnswers())
         return 1;
     QApplication app(argc, argv);

@@ -219,6 +219,17 @@ QString modifierLineText(LineKind kind, const QString& rest) {
     return symbol + rest;
 }
 
+QString keyLineText(const ScriptLine& line) {
+    switch (line.kind) {
+    case LineKind::SingleKey:
+        return singleKeyText(line.rest);
+    case LineKind::NamedKey:
+        return namedKeyText(line.rest);
+    default:
+        return modifierLineText(line.kind, line.rest);
+    }
+}
+
 Result<QList<KeyAction>> parseKeystrokes(const QString& notation) {
     return Parser(notation).run();
 }

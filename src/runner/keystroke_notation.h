@@ -24,6 +24,8 @@ QString namedKeyText(const QString& line);
 // character or none ("%F", "+"), the rest grouped when it is longer ("%({F4})"). The rest is
 // not escaped.
 QString modifierLineText(LineKind kind, const QString& rest);
+// The text a key line (single key, named key, modifier line) sends, by the three rules above.
+QString keyLineText(const ScriptLine& line);
 
 enum class KeyModifier : quint8 {
     Shift = 0x1,

@@ -5,6 +5,9 @@
 
 namespace tandrel {
 
+// Why an empty "{Text Paste}" line fails.
+inline const QString noTextToPasteReason = QStringLiteral("There is no text to paste.");
+
 inline const QString generalRunErrorText =
     QStringLiteral("Your program encountered an error on this line.");
 

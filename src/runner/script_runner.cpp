@@ -2,6 +2,7 @@
 
 #include "runner/keystroke_notation.h"
 #include "runner/program_file.h"
+#include "runner/run_error_text.h"
 #include "runner/script_lines.h"
 #include "runner/wait_rules.h"
 #include "window/tandrel.h"
@@ -75,19 +76,17 @@ Tandrel::LineResult Tandrel::PerformLine(const QString& line) {
     const ScriptLine script = classifyLine(line);
     switch (script.kind) {
     case LineKind::SingleKey:
-        return sent(platform.keystrokes.send(singleKeyText(line), true));
-    case LineKind::Exit:
-        platform.processEnd.endProcess();
-        return {LineOutcome::EndProcess, {}};
     case LineKind::NamedKey:
-        return sent(platform.keystrokes.send(namedKeyText(line), true));
-    case LineKind::Note:
-    case LineKind::Ignored:
-        return {};
     case LineKind::Alt:
     case LineKind::Ctrl:
     case LineKind::Shift:
-        return sent(platform.keystrokes.send(modifierLineText(script.kind, script.rest), true));
+        return sent(platform.keystrokes.send(keyLineText(script), true));
+    case LineKind::Exit:
+        platform.processEnd.endProcess();
+        return {LineOutcome::EndProcess, {}};
+    case LineKind::Note:
+    case LineKind::Ignored:
+        return {};
     case LineKind::FileCopy:
     case LineKind::FileRename: {
         const Result<TwoPaths> paths = readTwoPaths(script.rest);
@@ -131,7 +130,7 @@ Tandrel::LineResult Tandrel::PerformLine(const QString& line) {
     case LineKind::StartAgain:
         return {LineOutcome::StartAgain, {}};
     case LineKind::TextPaste:
-        return PasteText(script.rest, QStringLiteral("There is no text to paste."));
+        return PasteText(script.rest, noTextToPasteReason);
     case LineKind::Date:
         return WaitForDate(line);
     case LineKind::Days:
@@ -166,8 +165,8 @@ Tandrel::LineResult Tandrel::StopBox(const QString& message) {
 }
 
 Tandrel::LineResult Tandrel::WaitForFile(const QString& path) {
-    if (!path.contains(QLatin1Char('\\')))
-        return {LineOutcome::Failed, QStringLiteral("The path names no directory.")};
+    if (const Status usable = checkFileWaitPath(path); !usable)
+        return {LineOutcome::Failed, usable.reason()};
     while (!fileWaitOver(path, platform.files.firstMatch(path)))
         platform.clock.waitFor(fileWaitPollMs);
     return {};

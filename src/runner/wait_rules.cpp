@@ -12,6 +12,11 @@ bool dateWaitOver(const DateLine& line, const QDateTime& now) {
            timeOfDayReached(line.time, now.time());
 }
 
+bool dateWaitCanEnd(const DateLine& line, QDate today) {
+    const QDate day(line.year, line.month, line.day);
+    return day.isValid() && day >= today;
+}
+
 bool clipWaitOver(const QString& clipboard, const QString& expected) {
     return clipboard.startsWith(expected, Qt::CaseSensitive);
 }
@@ -19,6 +24,12 @@ bool clipWaitOver(const QString& clipboard, const QString& expected) {
 bool fileWaitOver(const QString& linePath, const std::optional<QString>& found) {
     const QString name = linePath.mid(linePath.lastIndexOf(QLatin1Char('\\')) + 1).trimmed();
     return found && found->trimmed() == name;
+}
+
+Status checkFileWaitPath(const QString& path) {
+    if (!path.contains(QLatin1Char('\\')))
+        return Status::failure(QStringLiteral("The path names no directory."));
+    return Status::ok();
 }
 
 qint64 msUntilNextMinute(QTime now) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/status.h"
 #include "runner/script_lines.h"
 
 #include <QDateTime>
@@ -18,12 +19,19 @@ bool timeOfDayReached(TimeOfDay target, QTime now);
 // A date wait ends only on its own day, once the time of day has come.
 bool dateWaitOver(const DateLine& line, const QDateTime& now);
 
+// A date wait can still end when its day is a real date from today on; any other day never
+// comes, so the wait would never end.
+bool dateWaitCanEnd(const DateLine& line, QDate today);
+
 // The clipboard begins with the expected text, exactly; an empty text matches anything.
 bool clipWaitOver(const QString& clipboard, const QString& expected);
 
 // The file that the line's path names exists under the same name, letter case included.
 // `found` is the stored name that the file system returned for the path, if any.
 bool fileWaitOver(const QString& linePath, const std::optional<QString>& found);
+
+// A file wait compares the name after the last "\": a path without one cannot be waited for.
+Status checkFileWaitPath(const QString& path);
 
 // How long the time phase of a week-day wait sleeps before it looks again: until the next
 // minute begins, since nothing can change before then.

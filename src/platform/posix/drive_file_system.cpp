@@ -126,13 +126,26 @@ DriveFileSystem::DriveFileSystem(QMap<QChar, QString> driveRoots) {
     }
 }
 
-QMap<QChar, QString> DriveFileSystem::rootsFromEnvironment() {
+namespace {
+
+QString defaultSystemDrive() {
     QString dataHome = qEnvironmentVariable("XDG_DATA_HOME");
     if (dataHome.isEmpty() || QDir::isRelativePath(dataHome))
         dataHome = QDir::homePath() + QStringLiteral("/.local/share");
-    const QString defaultSystemDrive = dataHome + QStringLiteral("/tandrel/drive_c");
+    return dataHome + QStringLiteral("/tandrel/drive_c");
+}
 
-    QMap<QChar, QString> roots{{QLatin1Char('C'), defaultSystemDrive},
+} // namespace
+
+QMap<QChar, QString> DriveFileSystem::rootsFromEnvironment() {
+    QMap<QChar, QString> roots = configuredRoots();
+    if (roots.value(QLatin1Char('C')) == defaultSystemDrive())
+        QDir().mkpath(defaultSystemDrive());
+    return roots;
+}
+
+QMap<QChar, QString> DriveFileSystem::configuredRoots() {
+    QMap<QChar, QString> roots{{QLatin1Char('C'), defaultSystemDrive()},
                                {QLatin1Char('Z'), QStringLiteral("/")}};
     for (char letter = 'A'; letter <= 'Z'; ++letter) {
         const QByteArray name = QByteArrayLiteral("TANDREL_DRIVE_") + letter;
@@ -145,8 +158,6 @@ QMap<QChar, QString> DriveFileSystem::rootsFromEnvironment() {
         else
             roots.insert(QLatin1Char(letter), root);
     }
-    if (roots.value(QLatin1Char('C')) == defaultSystemDrive)
-        QDir().mkpath(defaultSystemDrive);
     return roots;
 }
 

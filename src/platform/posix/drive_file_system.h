@@ -16,6 +16,9 @@ public:
     // TANDREL_DRIVE_<L> for any letter; by default C: is $XDG_DATA_HOME/tandrel/drive_c and
     // Z: the host root.
     static QMap<QChar, QString> rootsFromEnvironment();
+    // As rootsFromEnvironment, without creating the default drive C: for callers that must
+    // leave the host untouched.
+    static QMap<QChar, QString> configuredRoots();
     // Gives a drive the directories an installed system has: WINDOWS with desktop,
     // start menu\programs and recent.
     Status prepareSystemDrive(QChar letter);

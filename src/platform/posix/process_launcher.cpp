@@ -64,6 +64,10 @@ Status ProcessLauncher::start(const QString& commandLine) {
 }
 
 std::optional<QString> ProcessLauncher::executableFor(const QString& path) const {
+    return findExecutable(files_, path);
+}
+
+std::optional<QString> findExecutable(const FileSystem& files, const QString& path) {
     if (path.isEmpty())
         return std::nullopt;
     const bool bareName = !path.contains(QLatin1Char('/')) && !path.contains(QLatin1Char('\\')) &&
@@ -72,7 +76,7 @@ std::optional<QString> ProcessLauncher::executableFor(const QString& path) const
         const QString found = QStandardPaths::findExecutable(path);
         return found.isEmpty() ? std::nullopt : std::optional<QString>(found);
     }
-    const auto host = files_.hostPath(path);
+    const auto host = files.hostPath(path);
     if (!host)
         return std::nullopt;
     const QFileInfo info(*host);

@@ -35,6 +35,10 @@ std::optional<ProgramCommand>
 resolveCommandLine(const QString& commandLine,
                    const std::function<std::optional<QString>(const QString&)>& executableFor);
 
+// The host path of the executable file a program path names: a bare name is looked up on
+// PATH, any other path through the drive map.
+std::optional<QString> findExecutable(const FileSystem& files, const QString& path);
+
 // Starts programs detached and gives their first window the focus when it appears.
 class ProcessLauncher : public Processes {
 public:

@@ -1,0 +1,141 @@
+// The real tandrel binary's shell options, started without a display: exit statuses, the
+// output streams, and a drive map left exactly as it was.
+
+#include "platform/posix/drive_file_system.h"
+#include "runner/program_file.h"
+#include "startup/sample_programs.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace tandrel;
+
+namespace {
+
+struct Outcome {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+class CliE2E : public testing::Test {
+protected:
+    CliE2E() {
+        QDir(dir.path()).mkpath("drive_c/WINDOWS");
+        QDir(dir.path()).mkpath("drive_c/TANDREL/PROGRAMS");
+        QDir(dir.path()).mkpath("empty");
+        DriveFileSystem files({{QLatin1Char('C'), dir.filePath("drive_c")}});
+        for (const SampleProgram& sample : samplePrograms())
+            EXPECT_TRUE(writeProgram(files, sample.path, sample.lines));
+        const auto program = [&](const QString& name, const QStringList& lines) {
+            EXPECT_TRUE(writeProgram(files, "C:\\TANDREL\\PROGRAMS\\" + name, lines));
+        };
+        program("Clean.TDX", {"a"});
+        program("Broken.TDX", {"b", "{Wait}x"});
+        program("Long.TDX", {"{Text Paste}" + QString(10'000'000, u'x')});
+        for (const auto& [name, bytes] : {std::pair{"latin1.TDX", QByteArray("caf\xe9\r\n")},
+                                          std::pair{"binary.TDX", QByteArray("a\0\x01", 3)}}) {
+            QFile file(dir.filePath(name));
+            EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        }
+    }
+
+    // Without the drive, C: is the default one under XDG_DATA_HOME, which does not exist.
+    Outcome run(const QStringList& arguments, bool withDrive = true) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("DISPLAY");
+        env.remove("WAYLAND_DISPLAY");
+        env.remove("TANDREL_DRIVE_C");
+        if (withDrive)
+            env.insert("TANDREL_DRIVE_C", dir.filePath("drive_c"));
+        env.insert("XDG_DATA_HOME", dir.filePath("empty"));
+        QProcess tandrel;
+        tandrel.setProcessEnvironment(env);
+        tandrel.start(TANDREL_PATH, arguments);
+        EXPECT_TRUE(tandrel.waitForFinished(120'000)) << arguments.join(' ').toStdString();
+        return {tandrel.exitStatus() == QProcess::NormalExit ? tandrel.exitCode() : -1,
+                QString::fromUtf8(tandrel.readAllStandardOutput()),
+                QString::fromUtf8(tandrel.readAllStandardError())};
+    }
+
+    // Every entry under the temporary directory with its size and time of change.
+    QStringList snapshot() const {
+        QStringList entries;
+        QDirIterator it(dir.path(), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QFileInfo info(it.next());
+            entries << info.filePath() + QString::number(info.size()) +
+                           info.lastModified().toString(Qt::ISODateWithMs);
+        }
+        entries.sort();
+        return entries;
+    }
+
+    QTemporaryDir dir;
+};
+
+struct Row {
+    QStringList arguments;
+    int status;
+    QString out; // a fragment of standard output; "" asks for none at all
+    QString err; // likewise for standard error
+    const char* reason;
+};
+
+TEST_F(CliE2E, OptionsAnswerWithTheirExitStatusAndWriteNothing) {
+    const QString programs = dir.filePath("drive_c/TANDREL/PROGRAMS/");
+    const QList<Row> rows = {
+        {{"--help"}, 0, "Usage: tandrel", "", "usage on standard output"},
+        {{"--version"}, 0, "tandrel ", "", "version"},
+        {{"--bogus"}, 2, "", "unknown option \"--bogus\"", "unknown option"},
+        {{"--check"}, 2, "", "needs the name of a program", "no name"},
+        {{"--check", "Clean"}, 0, "", "", "a clean program prints nothing"},
+        {{"--check", "Sample", "Timer"},
+         1,
+         programs + "Sample Timer.TDX:8: warning: the day 2005-01-14 has passed",
+         "",
+         "a name with a blank, warnings only"},
+        {{"--check", "Broken"},
+         2,
+         programs + "Broken.TDX:2: error: The wait \"x\"",
+         "",
+         "an error with its line"},
+        {{"--check", dir.filePath("binary.TDX")}, 3, "", "NUL bytes", "binary file"},
+        {{"--check", dir.filePath("drive_c")}, 3, "", "is a directory", "directory"},
+        {{"--check", "/dev/zero"}, 3, "", "not a regular file", "an endless device"},
+        {{"--check", dir.filePath("latin1.TDX")}, 0, "", "", "8-bit text reads as Windows-1252"},
+        {{"--trace", "Long"}, 0, "(10000012 characters in all)", "", "a 10 MB line, shortened"},
+        {{"--trace", "Clean"}, 0, "1: a\n   would send \"a\": \"a\"\n", "", "trace"},
+        {{"--trace", "Broken"}, 2, "   would fail: The wait", "", "trace of a failing run"},
+        {{"--trace", "Missing"}, 3, "", "MYPROGRAM.TDX", "missing program"},
+    };
+    const QStringList before = snapshot();
+    for (const Row& row : rows) {
+        const Outcome outcome = run(row.arguments);
+        const std::string name = row.reason;
+        EXPECT_EQ(outcome.status, row.status) << name << "\n" << outcome.err.toStdString();
+        EXPECT_TRUE(row.out.isEmpty() ? outcome.out.isEmpty() : outcome.out.contains(row.out))
+            << name << "\n"
+            << outcome.out.left(2000).toStdString();
+        EXPECT_TRUE(row.err.isEmpty() ? outcome.err.isEmpty() : outcome.err.contains(row.err))
+            << name << "\n"
+            << outcome.err.toStdString();
+    }
+    for (const SampleProgram& sample : samplePrograms()) {
+        const QString name = sample.path.section(u'\\', -1);
+        if (!name.endsWith(u".TDX"))
+            continue;
+        const Outcome outcome = run({"--check", name});
+        EXPECT_LE(outcome.status, 1) << sample.path.toStdString();
+        EXPECT_FALSE(outcome.out.contains(": error: ")) << outcome.out.toStdString();
+    }
+    EXPECT_EQ(run({"--check", "Clean"}, false).status, 3);
+    EXPECT_EQ(snapshot(), before);
+}
+
+} // namespace
