@@ -1,3 +1,4 @@
+#include "app/program_mirror.h"
 #include "platform/real_platform.h"
 #include "window/tandrel.h"
 
@@ -7,6 +8,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     tandrel::RealPlatform realPlatform;
     tandrel::Tandrel window(realPlatform.platform());
+    tandrel::mirrorProgramIfAsked(window.List2);
     window.show();
     return app.exec();
 }

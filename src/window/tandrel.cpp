@@ -10,6 +10,7 @@ Tandrel::Tandrel(Platform platform, QWidget* parent)
     connectRunner();
     connectEditor();
     connectDialogs();
+    connectKeyboardAndEditing();
 }
 
 void Tandrel::connectMainWindow() {
