@@ -138,6 +138,9 @@ void Tandrel::connectKeyboardAndEditing() {
     connect(Option1, &QRadioButton::clicked, this, &Tandrel::Option1_Click);
     connect(Option2, &QRadioButton::clicked, this, &Tandrel::Option2_Click);
     new ListClickFilter(this);
+    // The edit prompt shows while the program stays in view; it must not cover the lines the
+    // user clicks next. It still covers the program's own prompt, which lies further down.
+    Label21->stackUnder(List2);
     connect(List2, &QListWidget::itemDoubleClicked, this, &Tandrel::List2_DblClick);
     connect(Command9, &QPushButton::clicked, this, &Tandrel::Command9_Click);
 }
