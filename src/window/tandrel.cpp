@@ -11,6 +11,7 @@ Tandrel::Tandrel(Platform platform, QWidget* parent)
     connectEditor();
     connectDialogs();
     connectHelp();
+    connectKeyboardAndEditing();
 }
 
 void Tandrel::connectMainWindow() {
