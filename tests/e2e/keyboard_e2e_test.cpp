@@ -6,6 +6,7 @@
 #include "x11_probe.h"
 #include "x11_session.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QPoint>
@@ -35,6 +36,9 @@ protected:
     void SetUp() override {
         ManagedX11Test::SetUp();
         ASSERT_TRUE(dir.isValid());
+        // A drive C with a system on it: the first start installs there, then waits on the
+        // start screen for Create.
+        ASSERT_TRUE(QDir(dir.path()).mkpath("drive_c"));
         display = XOpenDisplay(nullptr);
         ASSERT_NE(display, nullptr);
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -48,6 +52,8 @@ protected:
         ASSERT_TRUE(probe.awaitWindowOf(tandrel.processId(), deadlineMs));
         mainWindow = *probe.windowOf(tandrel.processId());
         ASSERT_TRUE(awaitActive([&](unsigned long active) { return active == mainWindow; }));
+        ASSERT_TRUE(awaitFile("drive_c/TANDREL/PROGRAMS/Read Me"))
+            << "the first start did not install";
         click(createLabel);
         ASSERT_TRUE(awaitMaximised()) << "Create did not maximise the window";
     }
@@ -75,6 +81,17 @@ protected:
             QThread::msleep(100);
         }
         return false;
+    }
+
+    bool awaitFile(const QString& relative) {
+        QElapsedTimer waited;
+        waited.start();
+        while (!QFile::exists(dir.filePath(relative))) {
+            if (waited.hasExpired(deadlineMs))
+                return false;
+            QThread::msleep(20);
+        }
+        return true;
     }
 
     void TearDown() override {
