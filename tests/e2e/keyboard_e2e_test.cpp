@@ -18,6 +18,8 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
+#include <functional>
+#include <utility>
 
 using namespace tandrel::e2e;
 
@@ -51,11 +53,17 @@ protected:
         ASSERT_TRUE(tandrel.waitForStarted());
         ASSERT_TRUE(probe.awaitWindowOf(tandrel.processId(), deadlineMs));
         mainWindow = *probe.windowOf(tandrel.processId());
-        ASSERT_TRUE(awaitActive([&](unsigned long active) { return active == mainWindow; }));
-        ASSERT_TRUE(awaitFile("drive_c/TANDREL/PROGRAMS/Read Me"))
-            << "the first start did not install";
+        ASSERT_TRUE(eventually([&] { return activeWindow() == mainWindow; }));
+        ASSERT_TRUE(eventually([&] {
+            return QFile::exists(dir.filePath("drive_c/TANDREL/PROGRAMS/Read Me"));
+        })) << "the first start did not install";
         click(createLabel);
-        ASSERT_TRUE(awaitMaximised()) << "Create did not maximise the window";
+        // Clicks must wait for the window to settle where Create puts it.
+        QRect previous;
+        ASSERT_TRUE(eventually([&] {
+            const QRect now = clientArea();
+            return std::exchange(previous, now) == now && now.width() > 1000;
+        })) << "Create did not maximise the window";
     }
 
     // Where the client area lies on the screen and how wide it is.
@@ -66,32 +74,6 @@ protected:
         XGetGeometry(display, mainWindow, &root, &x, &y, &width, &height, &border, &depth);
         XTranslateCoordinates(display, mainWindow, root, 0, 0, &x, &y, &child);
         return QRect(x, y, int(width), int(height));
-    }
-
-    // Clicks must wait for the window to settle where Create puts it.
-    bool awaitMaximised() {
-        QElapsedTimer waited;
-        waited.start();
-        QRect previous;
-        while (!waited.hasExpired(deadlineMs)) {
-            const QRect now = clientArea();
-            if (now.width() > 1000 && now == previous)
-                return true;
-            previous = now;
-            QThread::msleep(100);
-        }
-        return false;
-    }
-
-    bool awaitFile(const QString& relative) {
-        QElapsedTimer waited;
-        waited.start();
-        while (!QFile::exists(dir.filePath(relative))) {
-            if (waited.hasExpired(deadlineMs))
-                return false;
-            QThread::msleep(20);
-        }
-        return true;
     }
 
     void TearDown() override {
@@ -118,13 +100,13 @@ protected:
         return result;
     }
 
-    bool awaitActive(const std::function<bool(unsigned long)>& condition) {
+    static bool eventually(const std::function<bool()>& condition) {
         QElapsedTimer waited;
         waited.start();
-        while (!condition(activeWindow())) {
+        while (!condition()) {
             if (waited.hasExpired(deadlineMs))
                 return false;
-            QThread::msleep(20);
+            QThread::msleep(50);
         }
         return true;
     }
@@ -177,14 +159,8 @@ protected:
     }
 
     QStringList awaitProgram(const QStringList& expected) {
-        QElapsedTimer waited;
-        waited.start();
-        QStringList lines = program();
-        while (lines != expected && !waited.hasExpired(deadlineMs)) {
-            QThread::msleep(20);
-            lines = program();
-        }
-        return lines;
+        eventually([&] { return program() == expected; });
+        return program();
     }
 
     QTemporaryDir dir;
@@ -204,11 +180,11 @@ TEST_F(TandrelWindow, RealKeysInTheTypingFieldBecomeLines) {
 
     // Shift asks; Escape answers Cancel, and Shift held with a letter types a capital.
     const int shift = probe.pressKey("Shift_L");
-    ASSERT_TRUE(awaitActive([&](unsigned long active) { return active && active != mainWindow; }))
+    ASSERT_TRUE(eventually([&] { return activeWindow() && activeWindow() != mainWindow; }))
         << "the SHIFT question did not show";
     probe.releaseKey(shift);
     tap("Escape");
-    ASSERT_TRUE(awaitActive([&](unsigned long active) { return active == mainWindow; }));
+    ASSERT_TRUE(eventually([&] { return activeWindow() == mainWindow; }));
     const int heldShift = probe.pressKey("Shift_L");
     tap("b");
     probe.releaseKey(heldShift);

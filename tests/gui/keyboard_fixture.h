@@ -50,10 +50,8 @@ protected:
 
     static void type(const QList<Stroke>& strokes) {
         for (const Stroke& stroke : strokes) {
-            if (stroke.action == Stroke::Click || stroke.action == Stroke::Press)
-                send(QEvent::KeyPress, stroke);
-            if (stroke.action == Stroke::Repeat)
-                send(QEvent::KeyPress, stroke, true);
+            if (stroke.action != Stroke::Release)
+                send(QEvent::KeyPress, stroke, stroke.action == Stroke::Repeat);
             if (stroke.action == Stroke::Click || stroke.action == Stroke::Release)
                 send(QEvent::KeyRelease, stroke);
         }

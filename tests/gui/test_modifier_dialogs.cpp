@@ -4,6 +4,8 @@ using namespace tandrel;
 
 namespace {
 
+using enum Qt::Key;
+
 class DialogFieldTest : public KeyboardTest {
 protected:
     void SetUp() override {
@@ -26,18 +28,18 @@ TEST_F(DialogFieldTest, KeysActOrAreRecordedAsTheOptionsSay) {
     const QList<Row> rows = {
         {"letters type, Backspace's token loses its blank",
          true,
-         {{Qt::Key_A, Qt::ShiftModifier}, {Qt::Key_B, Qt::ShiftModifier}, {Qt::Key_Backspace}},
+         {{Key_A, Qt::ShiftModifier}, {Key_B, Qt::ShiftModifier}, {Key_Backspace}},
          "{ALT}AB{BACKSPACE}"},
-        {"each Shift press is recorded", true, {{Qt::Key_Shift}, {Qt::Key_X}}, "{ALT}{SHIFT}x"},
-        {"Enter, Esc, Tab, an arrow and F5 are recorded",
+        {"each Shift press is recorded", true, {{Key_Shift}, {Key_X}}, "{ALT}{SHIFT}x"},
+        {"Enter, Esc and the other named keys are recorded; Pause has no token",
          true,
-         {{Qt::Key_Return}, {Qt::Key_Escape}, {Qt::Key_Tab}, {Qt::Key_Left}, {Qt::Key_F5}},
-         "{ALT}{ENTER}{ESC}{TAB}{LEFT}{F5}"},
-        {"a held arrow appends one token per repeat",
+         {{Key_Return}, {Key_Escape}, {Key_Tab}, {Key_Control}, {Key_NumLock}, {Key_Pause}},
+         "{ALT}{ENTER}{ESC}{TAB}{CTRL}{NUMLOCK}"},
+        {"F5, and a held arrow appends one token per repeat",
          true,
-         {{Qt::Key_Down}, {Qt::Key_Down, {}, Stroke::Repeat}},
-         "{ALT}{DOWN}{DOWN}"},
-        {"Backspace acts normally", false, {{Qt::Key_Backspace}, {Qt::Key_Return}}, "{ALT"},
+         {{Key_F5}, {Key_Down}, {Key_Down, {}, Stroke::Repeat}},
+         "{ALT}{F5}{DOWN}{DOWN}"},
+        {"Backspace acts normally", false, {{Key_Backspace}, {Key_Return}}, "{ALT"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.reason);
@@ -55,7 +57,7 @@ TEST_F(DialogFieldTest, KeysActOrAreRecordedAsTheOptionsSay) {
 
 TEST_F(DialogFieldTest, TheFirstKeyChoosesNormalKeys) {
     ASSERT_FALSE(window->Option1->isChecked() || window->Option2->isChecked());
-    type({{Qt::Key_Backspace}});
+    type({{Key_Backspace}});
     EXPECT_TRUE(window->Option1->isChecked());
     EXPECT_EQ(window->Text3->text(), "{ALT");
 }
@@ -64,7 +66,7 @@ TEST_F(DialogFieldTest, AltPassesThroughNormalKeysWhileItsEntersArrive) {
     window->Option2->setChecked(true);
     QList<bool> normalDuringWaits;
     fake.clock.onWait = [&] { normalDuringWaits << window->Option1->isChecked(); };
-    type({{Qt::Key_Alt}});
+    type({{Key_Alt}});
     EXPECT_EQ(fake.keystrokes.sent, QStringList{"~~"});
     EXPECT_EQ(window->Text3->text(), "{ALT}{ALT}");
     EXPECT_EQ(normalDuringWaits, QList<bool>({true, true}));
