@@ -15,7 +15,6 @@
 #include <QTemporaryDir>
 #include <QThread>
 
-#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
 #include <functional>
@@ -84,20 +83,12 @@ protected:
             XCloseDisplay(display);
     }
 
+    // The window manager gives the focus to the top-level window it activates.
     unsigned long activeWindow() {
-        const Atom property = XInternAtom(display, "_NET_ACTIVE_WINDOW", False);
-        Atom type = 0;
-        int format = 0;
-        unsigned long count = 0, remaining = 0;
-        unsigned char* data = nullptr;
-        unsigned long result = 0;
-        if (XGetWindowProperty(display, DefaultRootWindow(display), property, 0, 1, False,
-                               XA_WINDOW, &type, &format, &count, &remaining, &data) == Success &&
-            data && count == 1)
-            result = *reinterpret_cast<Window*>(data);
-        if (data)
-            XFree(data);
-        return result;
+        Window focus = 0;
+        int revertTo = 0;
+        XGetInputFocus(display, &focus, &revertTo);
+        return focus;
     }
 
     static bool eventually(const std::function<bool()>& condition) {
