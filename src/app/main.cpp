@@ -1,4 +1,5 @@
 #include "app/command_line_tools.h"
+#include "app/program_mirror.h"
 #include "platform/real_platform.h"
 #include "platform/x11/x11_display.h"
 #include "runner/command_line.h"
@@ -30,6 +31,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     tandrel::RealPlatform realPlatform;
     tandrel::Tandrel window(realPlatform.platform());
+    tandrel::mirrorProgramIfAsked(window.List2);
     window.processArgument = tandrel::joinedArgument(QCoreApplication::arguments().mid(1));
     window.Form_Load();
     return app.exec();

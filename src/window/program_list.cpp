@@ -88,6 +88,8 @@ void Tandrel::Command3_Click() {
 
 void Tandrel::List2_Click() {
     const int selected = selectedLine();
+    if (selected != globals.LastClickedLine)
+        List2_GotFocus();
     if (selected >= 0 && selected < List2->count() - 1)
         setBackground(Command3, classicColour(PaletteColour::LightGreen));
     if (selected < 0)

@@ -12,6 +12,7 @@ Tandrel::Tandrel(Platform platform, QWidget* parent)
     connectDialogs();
     connectFilePanel();
     connectHelp();
+    connectKeyboardAndEditing();
 }
 
 void Tandrel::connectMainWindow() {

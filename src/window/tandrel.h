@@ -243,6 +243,35 @@ private:
     void printLines(const QListWidget* list);
     bool printInProgress = false;
     int printClicksWaiting = 0;
+
+    // Keyboard capture, modifier-key dialogs, deleting, editing and undo.
+public:
+    void Text2_KeyDown(int keyCode);
+    void Text2_KeyUp(int keyCode);
+    void Text2_Change();
+    void Text2_GotFocus();
+    void Text3_KeyDown(int keyCode);
+    void ShowAltDialog();
+    void ShowCtrlDialog();
+    void ShowShiftDialog();
+    void RestoreTypingFocus();
+    void Option1_Click();
+    void Option2_Click();
+    void List2_DblClick();
+    void List2_GotFocus();
+    void Command9_Click();
+
+private:
+    void connectKeyboardAndEditing();
+    void recordKey(int keyCode);
+    void runF10Sequence();
+    void runDialogAltSequence();
+    void openModifierDialog(const QString& key);
+    void switchOn(QRadioButton* option);
+    void hideEditDisplay();
+    // Enter keys the dialog field has received, so that the two sent by its Alt sequence are
+    // known to have arrived before keys are recorded again.
+    int dialogEntersSeen = 0;
 };
 
 } // namespace tandrel

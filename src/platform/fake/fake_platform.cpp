@@ -9,6 +9,8 @@ Status FakeKeystrokes::send(const QString& notation, bool) {
     sent << notation;
     if (!failingText.isEmpty() && notation == failingText)
         return Status::failure(QStringLiteral("scripted failure"));
+    if (deliver)
+        deliver(notation);
     return Status::ok();
 }
 

@@ -24,6 +24,9 @@ public:
     int releases = 0;
     // Sends of exactly this text fail (when not empty).
     QString failingText;
+    // When set, receives every successful send, so that a test can type the keys into the
+    // widget that has the focus, as the real back end does.
+    std::function<void(const QString&)> deliver;
 };
 
 class FakeWindows : public Windows {

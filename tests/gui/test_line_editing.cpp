@@ -1,0 +1,117 @@
+#include "keyboard_fixture.h"
+#include "window/colours.h"
+#include "window/insertion.h"
+
+using namespace tandrel;
+
+namespace {
+
+class LineEditingTest : public KeyboardTest {
+protected:
+    void SetUp() override {
+        KeyboardTest::SetUp();
+        window->Label1_Click();
+        window->Text2->setText("k"); // leaves the start prompt behind
+        setProgram({});
+    }
+
+    bool editOpen() const {
+        return !window->Text7->isHidden() && window->Command2->text() == "OK" &&
+               window->Command8->text() == "Cancel This Edit" && window->Command1->isHidden() &&
+               window->Command12->isHidden();
+    }
+};
+
+} // namespace
+
+TEST_F(LineEditingTest, ADoubleClickDeletesTheLineAndUndoBringsItBack) {
+    struct Case {
+        const char* reason;
+        QStringList program;
+        int row; // -1: below the last line
+        QStringList expectedLines;
+        int expectedBlueLine;
+        int expectedBlueAfterUndo; // two lines or fewer select nothing
+    };
+    const QList<Case> cases = {
+        {"the middle line", {"a", "b", "c"}, 1, {"a", "c"}, 1, 1},
+        {"the last line", {"a", "b", "c"}, 2, {"a", "b"}, -1, -1},
+        {"the only line", {"a"}, 0, {}, -1, -1},
+        {"the first of two", {"a", "b"}, 0, {"b"}, 0, -1},
+        {"an editable line leaves no edit open", {"a", "{Wait}10", "c"}, 1, {"a", "c"}, 1, 1},
+        {"below the last line", {"a", "b"}, -1, {"a", "b"}, -1, -1},
+    };
+    for (const Case& row : cases) {
+        SCOPED_TRACE(row.reason);
+        setProgram(row.program);
+        window->globals.LastClickedLine = -1;
+        doubleClickAt(row.row >= 0
+                          ? centreOf(row.row)
+                          : window->List2->viewport()->rect().bottomLeft() + QPoint(5, -5));
+        EXPECT_EQ(lines(), row.expectedLines);
+        EXPECT_EQ(selectedRow(), row.expectedBlueLine);
+        EXPECT_FALSE(editOpen());
+        EXPECT_NE(window->Label21->text(), editPromptText);
+        EXPECT_EQ(QApplication::focusWidget(), window->Text2);
+        if (row.row < 0)
+            continue;
+        window->Command9_Click();
+        EXPECT_EQ(lines(), row.program);
+        EXPECT_EQ(selectedRow(), row.expectedBlueAfterUndo);
+        EXPECT_EQ(backgroundOf(window->Command9), classicColour(PaletteColour::White));
+        window->List2->addItem("later");
+        window->Command9_Click(); // a second UNDO has nothing to restore
+        EXPECT_EQ(lines(), row.program + QStringList{"later"});
+    }
+}
+
+TEST_F(LineEditingTest, ASecondSlowClickOpensOnlyEditableLines) {
+    struct Case {
+        const char* reason;
+        QString line;
+        bool opens;
+    };
+    const QList<Case> cases = {
+        {"a wait line", "{Wait}10", true},
+        {"a note anywhere in the line", "x {Note} y", true},
+        {"a note in lower case", "x {note} y", false},
+        {"a key token", "{ENTER}", false},
+        {"a single key", "a", false},
+    };
+    for (const Case& row : cases) {
+        SCOPED_TRACE(row.reason);
+        setProgram({"first", row.line, "last"});
+        window->globals.LastClickedLine = -1;
+        clickLine(1);
+        EXPECT_FALSE(editOpen()) << "the first click only moves the blue line";
+        EXPECT_EQ(selectedRow(), 1);
+        clickLine(1);
+        EXPECT_EQ(editOpen(), row.opens);
+        if (row.opens) {
+            EXPECT_EQ(window->Text7->text(), row.line);
+            EXPECT_EQ(window->Label21->text(), editPromptText);
+            EXPECT_EQ(backgroundOf(window->Command8), QColor(255, 162, 162));
+        }
+        clickLine(1); // a third click ends the edit
+        EXPECT_FALSE(editOpen());
+        EXPECT_EQ(QApplication::focusWidget(), window->Text2);
+    }
+}
+
+TEST_F(LineEditingTest, OkReplacesTheLineUnderEditInPlace) {
+    setProgram({"a", "{Wait}10", "c"});
+    clickLine(1);
+    clickLine(1);
+    ASSERT_TRUE(editOpen());
+    window->Text7->setText("{Wait}20");
+    window->Command4_Click(); // what "OK" runs
+    EXPECT_EQ(lines(), QStringList({"a", "{Wait}20", "c"}));
+    EXPECT_FALSE(editOpen());
+}
+
+TEST_F(LineEditingTest, UndoWithoutASnapshotKeepsTheProgram) {
+    window = std::make_unique<Tandrel>(fake.platform());
+    setProgram({"a", "b", "c"});
+    window->Command9_Click();
+    EXPECT_EQ(lines(), QStringList({"a", "b", "c"}));
+}

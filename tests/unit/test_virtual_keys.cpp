@@ -1,0 +1,59 @@
+#include "window/line_editing_rules.h"
+#include "window/virtual_keys.h"
+
+#include <gtest/gtest.h>
+
+using namespace tandrel;
+
+TEST(VirtualKeys, ToolkitKeysMapToTheWindowsCodes) {
+    struct Case {
+        int qtKey;
+        Qt::KeyboardModifiers modifiers;
+        int expected;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {Qt::Key_Z, Qt::ShiftModifier, 90, "letters are their capitals, whatever the modifiers"},
+        {Qt::Key_7, {}, 55, "digits are their characters"},
+        {Qt::Key_Exclam, Qt::ShiftModifier, 49, "a shifted symbol is the key it is typed on"},
+        {Qt::Key_Period, {}, 190, "punctuation has its own key"},
+        {Qt::Key_Backtab, Qt::ShiftModifier, 9, "Shift+Tab is Tab"},
+        {Qt::Key_Enter, Qt::KeypadModifier, 13, "the keypad's Enter is Enter"},
+        {Qt::Key_5, Qt::KeypadModifier, 101, "keypad digits are keys of their own"},
+        {Qt::Key_F16, {}, 127, "F16 comes through a temporary binding"},
+        {Qt::Key_AltGr, {}, 0, "AltGr only selects characters"},
+        {Qt::Key_Dead_Acute, {}, 0, "a dead key waits for its letter"},
+        {Qt::Key_Multi_key, {}, 0, "compose waits for its sequence"},
+        {Qt::Key_VolumeUp, {}, 0, "media keys"},
+    };
+    for (const Case& row : cases)
+        EXPECT_EQ(virtualKeyCode(row.qtKey, row.modifiers), row.expected) << row.reason;
+}
+
+TEST(LineEditingRules, LinesWithAnArgumentTokenAreEditable) {
+    for (const char* line :
+         {"{File Copy}C:\\A * C:\\B", "{File Rename}x", "{Clip Wait}Total", "{Wait}10",
+          "{Run Program}x", "{File Wait}x", "{Focus On}x", "{Text Paste}x", "{File Paste}x",
+          "{File Erase}x", "before {Note} after", "{Stop}"})
+        EXPECT_TRUE(isEditableLine(QString::fromUtf8(line))) << line;
+    for (const char* line : {"{WAIT}10", "{ALT}F", "{DAYS}1 10:00", "{Clip Paste}", "{eXit}"})
+        EXPECT_FALSE(isEditableLine(QString::fromUtf8(line))) << line;
+}
+
+TEST(LineEditingRules, UndoRestoresTheSnapshotWithoutTrailingEmptyLines) {
+    struct Case {
+        QStringList snapshot;
+        int selectedBefore;
+        UndoRestore expected;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {{"a", "b", "c"}, 1, {{"a", "b", "c"}, 1}, "more than two lines keep the blue line"},
+        {{"a", "b", "c"}, 5, {{"a", "b", "c"}, -1}, "a line beyond the program selects none"},
+        {{"a", "", "b", "", ""}, 2, {{"a", "", "b"}, 2}, "only trailing empty lines go"},
+        {{"", ""}, -1, {{}, -1}, "an all-empty snapshot becomes an empty program"},
+    };
+    for (const Case& row : cases)
+        EXPECT_EQ(restoreFromSnapshot(row.snapshot, row.selectedBefore), row.expected)
+            << row.reason;
+}
