@@ -6,6 +6,7 @@ packages=(
     qt6-base-dev libgl-dev libx11-dev libxtst-dev libxrandr-dev libgtest-dev
     xvfb xauth openbox xterm xclip xdotool x11-utils fonts-dejavu-core
     cups printer-driver-cups-pdf poppler-utils
+    clang libclang-rt-14-dev
 )
 as_root=()
 [[ $(id -u) -eq 0 ]] || as_root=(sudo)

@@ -27,6 +27,11 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
+        // A window being destroyed still moves the focus off its lists, when its handlers
+        // and the widgets they touch are already gone.
+        const QWidget* list = qobject_cast<QWidget*>(watched);
+        if (!list || !qobject_cast<const Tandrel*>(list->window()))
+            return QObject::eventFilter(watched, event);
         if (event->type() == QEvent::FocusIn && gained_)
             gained_();
         if (event->type() == QEvent::FocusOut && lost_)

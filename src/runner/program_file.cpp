@@ -96,7 +96,11 @@ QByteArray encodeProgram(const QStringList& lines) {
     // "Ã©" in Windows-1252 is the UTF-8 of "é": such bytes would come back changed.
     if (narrow && !(hasNonAscii(*narrow) && decodeUtf8(*narrow)))
         return *narrow;
-    QStringEncoder encoder(QStringConverter::Utf8);
+    // The reader drops a byte order mark at the start, so a first line that begins with
+    // U+FEFF gets one of its own in front.
+    QStringEncoder encoder(QStringConverter::Utf8, text.startsWith(QChar(0xFEFF))
+                                                       ? QStringConverter::Flag::WriteBom
+                                                       : QStringConverter::Flag::Default);
     return encoder.encode(text);
 }
 

@@ -83,6 +83,8 @@ TEST(ProgramFile, EveryProgramSurvivesWritingAndReading) {
         {text(u"\u0416"), text(u"caf\u00E9"), smiley},
         {text(u"\u00C3\u00A9"), text(u"\u00EF\u00BB\u00BF")},
         {QString(QChar(0)) + "after nul", "trailing cr\r"},
+        // Found by fuzzing: the reader took the line's own U+FEFF for a byte order mark.
+        {text(u"\uFEFF{No")},
     };
     for (const QStringList& program : programs)
         EXPECT_EQ(decodeProgram(encodeProgram(program)), program);
