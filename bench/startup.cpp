@@ -2,7 +2,6 @@
 // exec to its window mapped, on a first start (installing onto an empty drive) and on later
 // starts. Prints figures; asserts nothing.
 
-#include "x11_probe.h"
 #include "x11_session.h"
 
 #include <QCoreApplication>

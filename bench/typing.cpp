@@ -7,8 +7,6 @@
 // characters per second, and how many characters were lost or wrong (the edit distance
 // between the text sent and the text received).
 
-#include "target_window.h"
-#include "x11_probe.h"
 #include "x11_session.h"
 
 #include "platform/x11/x11_keystrokes.h"

@@ -3,7 +3,6 @@
 // (TANDREL_PROGRAM_MIRROR), which is how the test reads what the editor recorded.
 
 #include "qt_printers.h"
-#include "x11_probe.h"
 #include "x11_session.h"
 
 #include <QDir>

@@ -1,8 +1,6 @@
 // Whole programs run by the real window with the real back ends, typing into real target
 // windows under a private X server.
 
-#include "target_window.h"
-#include "x11_probe.h"
 #include "x11_session.h"
 
 #include <QDir>

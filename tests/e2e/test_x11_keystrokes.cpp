@@ -1,6 +1,4 @@
 #include "qt_printers.h"
-#include "target_window.h"
-#include "x11_probe.h"
 #include "x11_session.h"
 
 #include "platform/x11/x11_keystrokes.h"

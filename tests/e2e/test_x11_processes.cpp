@@ -1,6 +1,4 @@
 #include "qt_printers.h"
-#include "target_window.h"
-#include "x11_probe.h"
 #include "x11_session.h"
 
 #include "platform/posix/drive_file_system.h"
@@ -9,7 +7,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <csignal>
@@ -36,15 +33,12 @@ protected:
     TargetRecord startAndAwaitFocus(const QString& commandLine, const QString& recordPath) {
         const Status status = launcher_.start(commandLine);
         EXPECT_TRUE(status) << status.reason().toStdString();
-        QElapsedTimer waited;
-        waited.start();
         TargetRecord record;
-        while (!waited.hasExpired(10000)) {
+        awaitCondition([&] {
             QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
             record = readTargetRecord(recordPath).value_or(TargetRecord{});
-            if (record.pid != 0 && probe_.focusedPid() == record.pid)
-                break;
-        }
+            return record.pid != 0 && probe_.focusedPid() == record.pid;
+        });
         if (record.pid != 0)
             started_.push_back(record.pid);
         return record;

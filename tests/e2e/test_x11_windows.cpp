@@ -1,6 +1,4 @@
 #include "qt_printers.h"
-#include "target_window.h"
-#include "x11_probe.h"
 #include "x11_session.h"
 
 #include "platform/x11/x11_windows.h"
@@ -51,7 +49,7 @@ TEST_F(ManagedWindowsTest, ActivatesAWindowOfAnotherProcessByItsProcessId) {
     TargetWindow two(QStringLiteral("Target Two"));
     ASSERT_TRUE(one.started() && two.started());
     EXPECT_TRUE(windows_.activateWindowOf(one.pid()));
-    EXPECT_EQ(probe_.focusedPid(), one.pid());
+    EXPECT_TRUE(probe_.awaitFocusedPid(one.pid()));
     EXPECT_FALSE(windows_.activateWindowOf(999999));
     EXPECT_EQ(probe_.focusedPid(), one.pid());
 }

@@ -1,11 +1,29 @@
 #pragma once
 
+// What end-to-end tests share: a private X server with an optional window manager, the tests'
+// own view of it (windows, focus, keys, clicks), and target windows that record what they get.
+
+#include <QProcess>
 #include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 #include <sys/types.h>
+#include <vector>
+
+struct _XDisplay;
 
 namespace tandrel::e2e {
+
+// Long enough for a 2-core machine running the whole suite in parallel; a wait that holds
+// returns as soon as it does, so only a failing test pays for it.
+constexpr int e2eDeadlineMs = 30000;
+
+// Polls the condition until it holds or the time is up; whether it held.
+bool awaitCondition(const std::function<bool()>& condition, int timeoutMs = e2eDeadlineMs);
 
 // A private X server on a free display number (Xvfb -displayfd), optionally with the openbox
 // window manager. While it lives, DISPLAY names it in this process's environment; both
@@ -27,6 +45,7 @@ public:
 private:
     bool startServer();
     bool startManager();
+    bool managesWindows(_XDisplay* display);
 
     QString display_;
     QString previousDisplay_;
@@ -53,5 +72,94 @@ private:
 
 using BareX11Test = X11Fixture<X11Session::Manager::None>;
 using ManagedX11Test = X11Fixture<X11Session::Manager::Openbox>;
+
+// The tests' own view of the X server, independent of the back ends under test.
+class X11Probe {
+public:
+    X11Probe();
+    ~X11Probe();
+    X11Probe(const X11Probe&) = delete;
+    X11Probe& operator=(const X11Probe&) = delete;
+
+    // Keycodes that are down now.
+    std::vector<int> keysDown();
+    // Keycodes with no symbol on them.
+    int freeKeycodeCount();
+    int lockedGroup();
+    // The viewable top-level client window of the process.
+    std::optional<unsigned long> windowOf(qint64 pid);
+    bool awaitWindowOf(qint64 pid, int timeoutMs = e2eDeadlineMs);
+    // Until the process's window is viewable and, under a window manager, on its client list:
+    // the manager lists a window last when it takes one on, after mapping and focusing it.
+    bool awaitManagedWindowOf(qint64 pid, int timeoutMs = e2eDeadlineMs);
+    // The process whose window has the keyboard focus; 0 for none.
+    qint64 focusedPid();
+    bool awaitFocusedPid(qint64 pid, int timeoutMs = e2eDeadlineMs);
+    // Whether the window manager lists the state ("_NET_WM_STATE_MAXIMIZED_VERT") on the
+    // process's window.
+    bool hasWindowState(qint64 pid, const char* stateName);
+    // Raises the window and gives it the focus, without a window manager.
+    void focus(unsigned long window);
+    bool awaitFreeKeycodeCount(int count, int timeoutMs = e2eDeadlineMs);
+
+    // Presses a key the way a user would, from another client; returns its keycode.
+    int pressKey(const QString& keysymName);
+    void releaseKey(int keycode);
+    // A left click at a point of the process's window.
+    void clickAt(qint64 pid, int x, int y);
+    // A mapped top-level window whose WM_PROTOCOLS lists _NET_WM_PING, and which never
+    // answers one.
+    unsigned long createSilentPingWindow();
+    // A top-level window with a title that is never mapped.
+    unsigned long createUnmappedWindow(const QString& title);
+
+private:
+    _XDisplay* display_;
+};
+
+// Sets the keyboard layout of the session's server ("us", "us,ru", "de").
+bool setKeyboardLayout(const QString& layouts);
+
+// What the target window has recorded so far.
+struct TargetRecord {
+    QString text;
+    QStringList keys;
+    bool active = false;
+    qint64 pid = 0;
+};
+
+// Reads a record file that tandrel_target writes; nothing while it does not exist.
+std::optional<TargetRecord> readTargetRecord(const QString& path);
+
+// Polls until the condition holds for the latest record, or the timeout passes; returns the
+// last record read.
+TargetRecord awaitTargetRecord(const QString& path,
+                               const std::function<bool(const TargetRecord&)>& condition,
+                               int timeoutMs = e2eDeadlineMs);
+
+// A tandrel_target window on the session's display, ended with this object.
+class TargetWindow {
+public:
+    explicit TargetWindow(const QString& title, const QStringList& extraArguments = {});
+    ~TargetWindow();
+    TargetWindow(const TargetWindow&) = delete;
+    TargetWindow& operator=(const TargetWindow&) = delete;
+
+    // Whether it has written its first record and its window is up and settled.
+    bool started() const { return started_; }
+    qint64 pid() const { return process_.processId(); }
+    const QString& recordPath() const { return recordPath_; }
+    TargetRecord record() const;
+    TargetRecord awaitRecord(const std::function<bool(const TargetRecord&)>& condition,
+                             int timeoutMs = e2eDeadlineMs) const;
+
+    static QString targetProgram();
+
+private:
+    QTemporaryDir dir_;
+    QString recordPath_;
+    QProcess process_;
+    bool started_ = false;
+};
 
 } // namespace tandrel::e2e

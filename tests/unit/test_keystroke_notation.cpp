@@ -1,4 +1,5 @@
 #include "runner/keystroke_notation.h"
+#include "startup/sample_programs.h"
 
 #include <gtest/gtest.h>
 
@@ -159,100 +160,14 @@ TEST(KeystrokeNotation, RejectsTextsThatCannotBeTyped) {
     }
 }
 
-// The installed sample programs, line by line.
-QStringList samplePrograms() {
-    QStringList lines = {
-        // Sample Calculator
-        "{Note}  This program opens the calculator and makes entries at 1.2 second intervals and "
-        "then closes the calculator after a file named  'C:\\close.txt'  is found.",
-        "{Note}  Since this program does not create the  'C:close.txt'  file it would never shut "
-        "itself down, but the  'Sample Cascade' program will.",
-        "{Note}", "{Run Program}C:\\WINDOWS\\CALC.EXE", "{Wait}12", "5", "-", "2", "{Wait}5", "=",
-        "{Wait}12", "*", "4", "=", "{Wait}12", "/", "6", "=", "{Wait}12", "+", "9", "=", "{Wait}12",
-        "{File Wait}C:\\close.txt", "{eXit}",
-        // Sample Cascade Programs
-        "{Note}  This file waits 6 seconds and then runs the Sample Notepad program", "{Note}",
-        "{Wait}60", "{Run Program}C:\\TANDREL\\Tandrel.exe Sample Notepad", "{Note}",
-        "{Note}    In doing this it opens a second copy of Tandrel.   You can close Tandrel "
-        "programs after you open them as in the next example.",
-        "{Wait}30",
-        "{Note}   This will run the calculator program which waits for a file before ending.",
-        "{Run Program}C:\\TANDREL\\Tandrel.exe Sample Calculator.TDX",
-        "{Note}   Waits 12 seconds for Sample Calculator to run (Calculator runs in about 8 "
-        "seconds.)",
-        "{Wait}120", "{Note}   Copies this program file to C:\\close.txt",
-        "{File Copy}C:\\TANDREL\\PROGRAMS\\Sample Cascade Programs.TDX * C:\\close.txt",
-        "{Note}Waits 10 more seconds for Calculator to register the file and close, and then "
-        "erases the C:\\close.txt file.",
-        "{Wait}100", "{File Erase}C:\\close.txt", "{Wait}3", "{eXit}",
-        // Sample Notepad
-        "{Run Program}C:\\WINDOWS\\NOTEPAD.EXE", "{Focus On}untitled - Notepad",
-        "{Text Paste}This sample opens notepad, places focus on notepad's window, and then types "
-        "this line.",
-        "{ENTER}", "{ENTER}",
-        "{Text Paste}Pressing enter twice brought us down two lines in notepad and then I entered "
-        "this line.",
-        "{ENTER}",
-        "{Text Paste}Note:  The 'notations' within your Tandrel sample program which did not print "
-        "in notepad.  They are there to help you remember why you wrote your program as you did.",
-        "{ENTER}", "{ENTER}",
-        "{Text Paste}Now I will pause for 5 seconds before continuing to illustrate the use of the "
-        "WAIT/PAUSE special function.",
-        "{ENTER}", "{Wait}50",
-        "{Note}The lines above were sent to Notepad using the Text Paste feature.  You can also "
-        "send individual characters simply by typing keys.  Each one shows up on it's own line.",
-        "{Note}These individual keystrokes are an example of how Tandrel sends keystrokes one at a "
-        "time to the receiving program."};
-    for (QChar c : QStringLiteral("Though these characters show up on one line in notepad, they "
-                                  "are each on their own line on your tandreL edit screen."))
-        lines.append(QString(c));
-    lines += QStringList{
-        "{ENTER}",
-        "{Stop}Pressing 'Cancel' will close Tandrel altogether.  Pressing 'OK' will let it "
-        "continue to run.  You can added user messages like this with the 'Cancel / OK' options as "
-        "well by using the STOP 'TIL special function.",
-        "{Note}  When I added this focus on statement below, I clicked twice slowly on the first "
-        "one to 'edit' it and then copied the notepad windows focus title and pasted it here.",
-        "{Note}  This would not cause much of a problem since the UNDO feature will undo the last "
-        "command bring the line back again.",
-        "{Note}  I used the right mouse button to copy and paste.  Had I double clicked rapidly I "
-        "would have deleted the line rather than invoked the edit mode.",
-        "{Focus On}untitled - Notepad", "{ENTER}",
-        "{Text Paste}Sometimes I want to go up in the program and I press the UP key.  It inserts "
-        "the word up rather than moving me up on the Tandrel edit screen.   To move up remember to "
-        "use the mouse pointer and the slide bar to the right of the edit screen if necessary.  "
-        "The keys are recorded by Tandrel as you press them so the UP key is recorded as up!",
-        "{eXit}",
-        // Sample Timer
-        "{Note}",
-        "{Note}   This program waits until 2:05 PM on Monday and Friday and then clears the "
-        "contents of the clipboard.",
-        "{Note}", "{DAYS}Mondays,Fridays, 2:05:00 PM", "{Clip Clear}",
-        "{Note}   Next it waits until January 14th of the year 2005 and then opens an untitled "
-        "notepad file and pastes the contents of the clipboard into it.",
-        "{Note}", "{DATE}2005 - January, 14   4:58:20 PM", "{Run Program}C:\\WINDOWS\\NOTEPAD.EXE",
-        "{Clip Paste}", "{eXit}",
-        // Sample WAV Payer
-        "{Note}      THIS PROGRAM PLAYS A WAV FILE AFTER 2 MINUTES.  It will work on your computer "
-        "provided your files are in the same directories.",
-        "{Note}",
-        "{Note}      An excellent practice session would be to change these directories and files "
-        "to match your computer or to play other WAV files.",
-        "{Note}",
-        "{Run Program}C:\\WINDOWS\\SNDREC32.EXE C:\\WINDOWS\\MEDIA\\The Microsoft Sound.wav", " ",
-        "{Note}   While I play the MS sound file, I wait 15 seconds and then close the WAV player.",
-        "{Wait}150", "{Focus On}The Microsoft Sound", "{ALT}F", "X",
-        "{Stop}  That is the end of this example.",
-        "{Note}   This program has a start again rather than an exit function.  It will loop "
-        "forever until you press cancel rather than ok at the 'stop' message box.",
-        "{Start Again}"};
-    return lines;
-}
-
 // Every line of the installed samples is understood, and every text it sends can be typed
 // exactly as the sample means it.
 TEST(KeystrokeNotation, EverySampleProgramLineRuns) {
-    const QStringList lines = samplePrograms();
+    QStringList lines;
+    for (const SampleProgram& sample : samplePrograms()) {
+        if (sample.path.endsWith(".TDX"))
+            lines += sample.lines;
+    }
     ASSERT_EQ(lines.size(), 25 + 18 + 15 + 116 + 9 + 11 + 14);
     for (const QString& line : lines) {
         SCOPED_TRACE(line.toStdString());
