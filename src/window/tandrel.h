@@ -149,7 +149,7 @@ public:
     void saveProgram();
     void openProgram();
     void startChosenRun();
-    QString dir1Path;        // the directory the directory and file lists show
+    QString dir1Path;          // the directory the directory and file lists show
     QString dir1SelectedDrive; // the drive the drive list shows
 
     // Program list, insertion point, Create and one-click lines.
