@@ -1,5 +1,5 @@
 #include "dialogs/line_commit.h"
-#include "window/tandrel.h"
+#include "window/live_window.h"
 
 #include <QKeyEvent>
 #include <functional>
@@ -17,8 +17,8 @@ public:
         watched->installEventFilter(this);
     }
 
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::KeyRelease &&
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyRelease && inLiveWindow(watched) &&
             static_cast<QKeyEvent*>(event)->key() == Qt::Key_Shift)
             released_();
         return false;

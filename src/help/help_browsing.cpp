@@ -2,7 +2,7 @@
 
 #include "help/manual.h"
 #include "window/colours.h"
-#include "window/tandrel.h"
+#include "window/live_window.h"
 
 #include <QEvent>
 
@@ -27,10 +27,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        // A window being destroyed still moves the focus off its lists, when its handlers
-        // and the widgets they touch are already gone.
-        const QWidget* list = qobject_cast<QWidget*>(watched);
-        if (!list || !qobject_cast<const Tandrel*>(list->window()))
+        if (!inLiveWindow(watched))
             return QObject::eventFilter(watched, event);
         if (event->type() == QEvent::FocusIn && gained_)
             gained_();

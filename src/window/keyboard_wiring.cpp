@@ -1,7 +1,7 @@
 // Routes the toolkit's key, focus and click notifications of the typing field, the dialog
 // field and the program list to the window's handlers.
 
-#include "window/tandrel.h"
+#include "window/live_window.h"
 #include "window/virtual_keys.h"
 
 #include <QFocusEvent>
@@ -43,7 +43,9 @@ public:
         field->installEventFilter(this);
     }
 
-    bool eventFilter(QObject*, QEvent* event) override {
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (!inLiveWindow(watched))
+            return false;
         switch (event->type()) {
         case QEvent::ShortcutOverride:
             // Alt, F10 and their combinations are keys to record, never shortcuts.
@@ -88,6 +90,8 @@ public:
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override {
+        if (!inLiveWindow(watched))
+            return false;
         if (watched == window_->List2 && event->type() == QEvent::FocusIn &&
             static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason)
             focusByClick_ = true;
@@ -118,8 +122,8 @@ public:
         field->installEventFilter(this);
     }
 
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::FocusIn)
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::FocusIn && inLiveWindow(watched))
             gotFocus_();
         return false;
     }
