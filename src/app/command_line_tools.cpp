@@ -58,19 +58,6 @@ int misused(const QString& message) {
     return usageError;
 }
 
-QString notFoundText(const QString& name, const QString& drive) {
-    const QString programs = drive + QStringLiteral(":\\TANDREL\\PROGRAMS\\");
-    return QStringLiteral("The program you specified to run    '") + name +
-           QStringLiteral("'   either does not exist, or it is not in the  ") + programs +
-           QStringLiteral(" directory.  Please check the existance of this program.  It must "
-                          "reside in the ") +
-           programs +
-           QStringLiteral(" directory and it must have a 'TDX' ending.  For example:  If you "
-                          "elect to run TANDREL MYPROGRAM, then MYPROGRAM must appear on your "
-                          "hard drive as:    ") +
-           programs + QStringLiteral("MYPROGRAM.TDX");
-}
-
 struct LoadedProgram {
     QString hostPath;
     QStringList lines;
@@ -87,7 +74,7 @@ std::optional<LoadedProgram> loadProgram(const DriveFileSystem& files, const QSt
         const auto found =
             findCommandLineProgram(files, drive + QStringLiteral(":\\TANDREL\\PROGRAMS\\"), name);
         if (!found) {
-            complain(notFoundText(name, drive), unreadable);
+            complain(programNotFoundText(name, drive), unreadable);
             return std::nullopt;
         }
         path = *found;

@@ -43,6 +43,7 @@ void Tandrel::connectFilePanel() {
     connect(Command8, &QPushButton::clicked, this, &Tandrel::Command8_Click);
     connect(Label2, &ClickLabel::clicked, this, &Tandrel::Label2_Click);
     connect(Label19, &ClickLabel::clicked, this, &Tandrel::Label19_Click);
+    connectFileActions();
     fillDriveList();
 }
 

@@ -1,5 +1,7 @@
 #include "filepanel/path_rules.h"
 
+#include <algorithm>
+
 namespace tandrel {
 
 namespace {
@@ -60,6 +62,36 @@ QList<DirectoryRow> directoryRows(const QString& directory, const QStringList& s
     for (const QString& name : subdirectories)
         rows.append({indent + name, joinPath(shown, name)});
     return rows;
+}
+
+QStringList fileActionEntries(const QString& fileName) {
+    return {QStringLiteral("CANCEL action on ") + fileName, QStringLiteral("RENAME: ") + fileName,
+            QStringLiteral("DELETE: ") + fileName};
+}
+
+FileActionGeometry fileActionGeometry(qsizetype firstEntryLength) {
+    constexpr int menuRightEdge = 9377;
+    constexpr int leftmost = 100;
+    FileActionGeometry geometry;
+    geometry.menuWidth = 86 * int(std::min<qsizetype>(firstEntryLength, 100000)) + 700;
+    geometry.menuLeft = std::max(leftmost, menuRightEdge - geometry.menuWidth);
+    geometry.fieldLeft = geometry.menuLeft + 1900;
+    geometry.fieldWidth = geometry.menuWidth - 1900;
+    if (geometry.fieldWidth < 5000) {
+        geometry.fieldLeft -= 2000;
+        geometry.fieldWidth += 2000;
+    }
+    return geometry;
+}
+
+qsizetype renameCaretPosition(qsizetype nameLength) {
+    const qsizetype half = nameLength / 2;
+    const bool roundUp = nameLength % 2 == 1 && half % 2 == 1;
+    return roundUp ? half + 1 : half;
+}
+
+QString actionDirectory(const QString& listPath) {
+    return endedForDirectory(listPath);
 }
 
 bool beginsWithTwoFileToken(const QString& line) {

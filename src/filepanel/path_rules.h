@@ -52,6 +52,26 @@ struct FileClick {
 FileClick lineAfterFileClick(const QString& line, const QString& directory,
                              const QString& fileName);
 
+// The file-action menu opened on a file of the file list: cancel, rename, delete.
+QStringList fileActionEntries(const QString& fileName);
+
+// Where the menu and its rename field go, in twips: the menu grows to the left with the
+// length of its first entry, keeping its right edge; the field lines up with it.
+struct FileActionGeometry {
+    int menuLeft = 0;
+    int menuWidth = 0;
+    int fieldLeft = 0;
+    int fieldWidth = 0;
+    friend bool operator==(const FileActionGeometry&, const FileActionGeometry&) = default;
+};
+FileActionGeometry fileActionGeometry(qsizetype firstEntryLength);
+
+// The caret in the rename field: half the name's length, halves going to the even number.
+qsizetype renameCaretPosition(qsizetype nameLength);
+
+// The directory a file action works in, ready for a file name to be appended.
+QString actionDirectory(const QString& listPath);
+
 // "{File Copy}" or "{File Rename}" at the start of the line.
 bool beginsWithTwoFileToken(const QString& line);
 // "{File Erase}", "{File Paste}", "{Run Program}" or "{File Wait}" at the start of the line.

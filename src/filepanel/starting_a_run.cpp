@@ -49,19 +49,9 @@ void Tandrel::RunFromCommandLine() {
             Text5->setText(*program);
             Command6_Click();
         } else {
-            const QString directory =
-                globals.HomeDir.left(1) + QStringLiteral(":\\TANDREL\\PROGRAMS\\");
             platform.clock.yield();
             platform.messages.inform(
-                QStringLiteral("The program you specified to run    '") + globals.CommandName +
-                QStringLiteral("'   either does not exist, or it is not in the  ") + directory +
-                QStringLiteral(" directory.  Please check the existance of this program.  It must "
-                               "reside in the ") +
-                directory +
-                QStringLiteral(" directory and it must have a 'TDX' ending.  For example:  If you "
-                               "elect to run TANDREL MYPROGRAM, then MYPROGRAM must appear on "
-                               "your hard drive as:    ") +
-                directory + QStringLiteral("MYPROGRAM.TDX"));
+                programNotFoundText(globals.CommandName, globals.HomeDir.left(1)));
         }
     }
     LoadHelpManual();

@@ -28,4 +28,17 @@ std::optional<QString> findCommandLineProgram(const FileSystem& files,
     return programsDirectory + fileName;
 }
 
+QString programNotFoundText(const QString& name, const QString& drive) {
+    const QString programs = drive + QStringLiteral(":\\TANDREL\\PROGRAMS\\");
+    return QStringLiteral("The program you specified to run    '") + name +
+           QStringLiteral("'   either does not exist, or it is not in the  ") + programs +
+           QStringLiteral(" directory.  Please check the existance of this program.  It must "
+                          "reside in the ") +
+           programs +
+           QStringLiteral(" directory and it must have a 'TDX' ending.  For example:  If you "
+                          "elect to run TANDREL MYPROGRAM, then MYPROGRAM must appear on your "
+                          "hard drive as:    ") +
+           programs + QStringLiteral("MYPROGRAM.TDX");
+}
+
 } // namespace tandrel

@@ -25,4 +25,8 @@ std::optional<QString> findCommandLineProgram(const FileSystem& files,
                                               const QString& programsDirectory,
                                               const QString& name);
 
+// What a user is told when the name given on the command line names no program of the
+// programs directory on `drive` (a letter).
+QString programNotFoundText(const QString& name, const QString& drive);
+
 } // namespace tandrel

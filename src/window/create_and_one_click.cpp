@@ -15,8 +15,7 @@ const QString newProgramQuestion =
 } // namespace
 
 void Tandrel::Label1_Click() {
-    for (QWidget* control : std::initializer_list<QWidget*>{Text11, Command10, Command11, List7})
-        control->hide();
+    Command11_Click(); // closes the file-action panel
     setBackground(Label2, classicColour(PaletteColour::White));
     setBackground(Label19, classicColour(PaletteColour::White));
     if (!Picture1->isHidden()) {

@@ -158,8 +158,7 @@ void Tandrel::Text2_Change() {
 }
 
 void Tandrel::Text2_GotFocus() {
-    for (QWidget* control : std::initializer_list<QWidget*>{Text11, Command10, Command11, List7})
-        control->hide();
+    Command11_Click(); // closes the file-action panel
 }
 
 } // namespace tandrel

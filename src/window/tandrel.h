@@ -143,6 +143,12 @@ public:
     void Label19_Click();
     void ShowProgramPanel();
     void connectFilePanel();
+    // The file-action menu: rename or delete a file of the file list.
+    void File1_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void List7_Click();
+    void Command10_Click();
+    void Command11_Click();
+    void connectFileActions();
     void fillDriveList();
     void refreshDirectoryList();
     void refreshFileList();

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QTest>
 
 using namespace tandrel;
 
@@ -214,4 +215,91 @@ TEST_F(FilePanelTest, FileCopyLineIsComposedFromTheLists) {
             EXPECT_TRUE(fake.messages.asked[0].text.startsWith(step.message));
     }
     EXPECT_EQ(window->globals.SecondFilePending, 2);
+}
+
+TEST_F(FilePanelTest, RightClickOpensTheActionMenuOnTheSelectedFile) {
+    writeHost("TANDREL/PROGRAMS/A.TDX", "");
+    writeHost("TANDREL/PROGRAMS/LONGNAME.TDX", "");
+    window->pointDirectoryList(programs);
+    const auto rowCentre = [&](int row) {
+        return window->File1->visualItemRect(window->File1->item(row)).center();
+    };
+    QTest::mouseClick(window->File1->viewport(), Qt::RightButton, {}, rowCentre(0));
+    EXPECT_FALSE(window->List7->isVisible()) << "nothing selected: no menu";
+
+    selectFile("LONGNAME.TDX");
+    QTest::mouseClick(window->File1->viewport(), Qt::RightButton, {}, rowCentre(0));
+    EXPECT_EQ(window->File1->currentItem()->text(), "LONGNAME.TDX") << "selection stays";
+    ASSERT_TRUE(window->List7->isVisible());
+    ASSERT_EQ(window->List7->count(), 3);
+    EXPECT_EQ(window->List7->item(0)->text(), "CANCEL action on LONGNAME.TDX");
+    EXPECT_EQ(window->List7->item(1)->text(), "RENAME: LONGNAME.TDX");
+    EXPECT_EQ(window->List7->item(2)->text(), "DELETE: LONGNAME.TDX");
+    EXPECT_EQ(window->List7->x(), 6183 / 15);
+    EXPECT_EQ(window->List7->width(), 3194 / 15);
+    EXPECT_EQ(window->globals.ActionFileName, "LONGNAME.TDX");
+
+    window->List7->setCurrentRow(1);
+    window->List7_Click();
+    EXPECT_EQ(window->Text11->text(), "LONGNAME.TDX");
+    EXPECT_EQ(window->Text11->cursorPosition(), 6);
+    EXPECT_TRUE(window->Command10->isVisible() && window->Command11->isVisible());
+    window->Text2_GotFocus();
+    for (QWidget* control : std::initializer_list<QWidget*>{window->List7, window->Text11,
+                                                            window->Command10, window->Command11})
+        EXPECT_FALSE(control->isVisible()) << control->objectName().toStdString();
+    EXPECT_EQ(window->globals.ActionFileName, "LONGNAME.TDX") << "kept until the next menu";
+}
+
+TEST_F(FilePanelTest, RenameAndDeleteFromTheMenu) {
+    struct Case {
+        QString directory;
+        int entry;       // 1 rename, 2 delete
+        QString newName; // rename: the typed name; delete: "y" or "n"
+        QStringList listed;
+        QByteArray aContent; // what A.TDX holds afterwards, "<missing>" if gone
+        const char* reason;
+        bool otherFile = false; // B.TDX exists before
+    };
+    const Case cases[] = {
+        {programs, 1, "B.TDX", {"B.TDX"}, "<missing>", "plain rename"},
+        {"C:\\", 1, "B.TDX", {"B.TDX"}, "<missing>", "rename at the root"},
+        {programs, 1, "B.TDX", {"B.TDX"}, "<missing>", "replaces another file", true},
+        {programs, 1, "A.TDX", {"A.TDX"}, "a", "same name: file untouched"},
+        {programs, 1, "NOPE\\B.TDX", {"A.TDX"}, "a", "failed copy never erases"},
+        {programs, 2, "y", {}, "<missing>", "delete answered Yes"},
+        {programs, 2, "n", {"A.TDX"}, "a", "delete answered No"},
+    };
+    for (const Case& row : cases) {
+        const QString folder = row.directory == programs ? "TANDREL/PROGRAMS/" : "";
+        QDir(host(folder)).removeRecursively();
+        QDir().mkpath(host(folder));
+        writeHost(folder + "A.TDX", "a");
+        if (row.otherFile)
+            writeHost(folder + "B.TDX", "b");
+        window->pointDirectoryList(row.directory);
+        selectFile("A.TDX");
+        window->File1_MouseDown(Qt::RightButton, {}, 0, 0);
+        window->List7->setCurrentRow(row.entry);
+        fake.messages.asked.clear();
+        if (row.entry == 2)
+            fake.messages.willAnswer(row.newName == "y" ? Answer::Yes : Answer::No);
+        window->List7_Click();
+        if (row.entry == 1) {
+            window->Text11->setText(row.newName);
+            window->Command10_Click();
+        } else {
+            ASSERT_EQ(fake.messages.asked.size(), 1) << row.reason;
+            EXPECT_EQ(fake.messages.asked[0].text, "Delete A.TDX") << row.reason;
+            EXPECT_EQ(fake.messages.asked[0].title, "A.TDX") << row.reason;
+        }
+        QStringList listed;
+        for (int i = 0; i < window->File1->count(); ++i)
+            listed.append(window->File1->item(i)->text());
+        EXPECT_EQ(listed, row.listed) << row.reason;
+        EXPECT_EQ(readHost(folder + "A.TDX"), row.aContent) << row.reason;
+        if (row.listed == QStringList{"B.TDX"})
+            EXPECT_EQ(readHost(folder + "B.TDX"), "a") << row.reason;
+        EXPECT_FALSE(window->List7->isVisible() || window->Text11->isVisible()) << row.reason;
+    }
 }

@@ -86,6 +86,8 @@ TEST(PathRules, SaveFieldAndDirectoryShapes) {
         {parentDirectory, "C:\\TANDREL\\PROGRAMS", "C:\\TANDREL", "one level up"},
         {parentDirectory, "C:\\TANDREL", "C:\\", "up to the root"},
         {parentDirectory, "C:\\", "C:\\", "root stays"},
+        {actionDirectory, "C:\\", "C:\\", "action at a root: no second backslash"},
+        {actionDirectory, "C:\\TANDREL\\PROGRAMS", "C:\\TANDREL\\PROGRAMS\\", "action below"},
     };
     for (const Case& row : cases)
         EXPECT_EQ(row.rule(row.input), row.expected) << row.reason;
@@ -97,6 +99,29 @@ TEST(PathRules, DirectoryRowsLeadDownFromTheRoot) {
     EXPECT_EQ(directoryRows("C:\\TANDREL", {"PROGRAMS"}), expected);
     const QList<DirectoryRow> atRoot = {{"C:\\", "C:\\"}, {"  DATA", "C:\\DATA"}};
     EXPECT_EQ(directoryRows("C:\\", {"DATA"}), atRoot);
+}
+
+TEST(PathRules, FileActionMenuAndRenameField) {
+    const QStringList entries = fileActionEntries("LONGNAME.TDX");
+    EXPECT_EQ(entries, (QStringList{"CANCEL action on LONGNAME.TDX", "RENAME: LONGNAME.TDX",
+                                    "DELETE: LONGNAME.TDX"}));
+    struct Case {
+        qsizetype entryLength;
+        FileActionGeometry expected;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {29, {6183, 3194, 6083, 3294}, "LONGNAME.TDX: right edge kept, narrow field moved left"},
+        {80, {1797, 7580, 3697, 5680}, "wide menu: the field stays beside it"},
+        {100, {100, 9300, 2000, 7400}, "long name: the menu stops at the left limit"},
+        {100000000, {100, 8600700, 2000, 8598800}, "absurd length capped, no overflow"},
+    };
+    for (const Case& row : cases)
+        EXPECT_EQ(fileActionGeometry(row.entryLength), row.expected) << row.reason;
+    const std::pair<qsizetype, qsizetype> carets[] = {{5, 2}, {7, 4}, {3, 2},
+                                                      {6, 3}, {0, 0}, {1, 0}};
+    for (const auto& [length, caret] : carets)
+        EXPECT_EQ(renameCaretPosition(length), caret) << "name of " << length << " characters";
 }
 
 } // namespace
