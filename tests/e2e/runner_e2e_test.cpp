@@ -52,34 +52,13 @@ TEST_F(RunnerE2E, KeyPasteAndNamedKeyLinesReachTheFocusedWindow) {
     paste.write("first line\r\nsecond line\r\n");
     paste.close();
 
-    const RunOutcome outcome = runProgram({"{Focus On}target one",
-                                           "a",
-                                           "+",
-                                           "^",
-                                           "%",
-                                           "~",
-                                           "[",
-                                           "]",
-                                           "{",
-                                           "}",
-                                           "(",
-                                           ")",
-                                           "{SHIFT}abc",
-                                           "{ENTER}",
-                                           "{Text Paste}é ü € ß Ж 中",
-                                           "{File Paste}" + paste.fileName(),
-                                           "x",
-                                           "{BACKSPACE}",
-                                           "{SHIFT}xyz",
-                                           "{LEFT}",
-                                           "{LEFT}",
-                                           "{TAB}",
-                                           "{F5}",
-                                           "{UP}",
-                                           "{DOWN}",
-                                           "{RIGHT}",
-                                           "{CTRL}a",
-                                           "{eXit}"});
+    // One line per '|'.
+    const RunOutcome outcome = runProgram(
+        QString("{Focus On}target one|a|+|^|%|~|[|]|{|}|(|)|{SHIFT}abc|{ENTER}|"
+                "{Text Paste}é ü € ß Ж 中|{File Paste}%1|x|{BACKSPACE}|{SHIFT}xyz|{LEFT}|{LEFT}|"
+                "{TAB}|{F5}|{UP}|{DOWN}|{RIGHT}|{CTRL}a|{eXit}")
+            .arg(paste.fileName())
+            .split(u'|'));
     EXPECT_EQ(outcome.exitCode, 0) << outcome.boxes.toStdString();
     const TargetRecord record = window.awaitRecord(
         [](const TargetRecord& r) { return r.keys.contains(QStringLiteral("<Ctrl+A>")); });

@@ -37,16 +37,14 @@ void stop(QProcess& process) {
 std::vector<unsigned long> property(Display* display, Window window, const char* name, Atom type) {
     Atom actualType = 0;
     int format = 0;
-    unsigned long count = 0;
-    unsigned long remaining = 0;
+    unsigned long count = 0, remaining = 0;
     unsigned char* data = nullptr;
+    XGetWindowProperty(display, window, XInternAtom(display, name, False), 0, 64, False, type,
+                       &actualType, &format, &count, &remaining, &data);
+    const auto* values = reinterpret_cast<const unsigned long*>(data);
     std::vector<unsigned long> items;
-    if (XGetWindowProperty(display, window, XInternAtom(display, name, False), 0, 64, False, type,
-                           &actualType, &format, &count, &remaining, &data) == Success &&
-        data && format == 32) {
-        const auto* values = reinterpret_cast<const unsigned long*>(data);
+    if (data && format == 32)
         items.assign(values, values + count);
-    }
     if (data)
         XFree(data);
     return items;
@@ -90,8 +88,7 @@ bool managesWindows(Display* display) {
 }
 
 std::vector<Window> childrenOf(Display* display, Window window, Window* parent = nullptr) {
-    Window root = 0;
-    Window up = 0;
+    Window root = 0, up = 0;
     Window* children = nullptr;
     unsigned int count = 0;
     std::vector<Window> list;
@@ -280,8 +277,7 @@ void X11Probe::releaseKey(int keycode) {
 void X11Probe::clickAt(qint64 pid, int x, int y, int clicks, unsigned button) {
     const auto window = windowOf(pid);
     ASSERT_TRUE(window.has_value()) << "no window to click";
-    int rootX = 0;
-    int rootY = 0;
+    int rootX = 0, rootY = 0;
     Window child = 0;
     XTranslateCoordinates(display_, *window, DefaultRootWindow(display_), x, y, &rootX, &rootY,
                           &child);
