@@ -63,8 +63,6 @@ protected:
         ASSERT_TRUE(session_ && session_->ready()) << session_->error().toStdString();
     }
 
-    static X11Session& session() { return *session_; }
-
 private:
     static inline std::unique_ptr<X11Session> session_;
 };
