@@ -182,19 +182,25 @@ TEST_F(TandrelE2E, TwoFirstStartsAtOnceBothComeUpAndLeaveOneCompleteInstallation
     QProcess two;
     start(one);
     start(two);
-    EXPECT_TRUE(awaitCondition(
-        [&] { return QFile::exists(dir.filePath("home/data/applications/Tandrel.desktop")); }));
-    // Both are still up; whichever wrote last, every file is whole.
+    // The installations run after the windows show, the sample programs last; whichever
+    // wrote last, the installation ends complete with no half-written file left.
+    const QFileInfo built(TANDREL_PATH);
+    const auto halfWritten = [&](const QString& folder) {
+        return QDir(drive(folder)).entryList({"*.new", ".*"}, QDir::Files | QDir::Hidden);
+    };
+    EXPECT_TRUE(awaitCondition([&] {
+        return QFile::exists(dir.filePath("home/data/applications/Tandrel.desktop")) &&
+               QDir(drive("TANDREL/PROGRAMS")).entryList(QDir::Files).size() == 6 &&
+               QFileInfo(drive("TANDREL/Tandrel.exe")).size() == built.size() &&
+               halfWritten("TANDREL").isEmpty() && halfWritten("TANDREL/PROGRAMS").isEmpty();
+    })) << halfWritten("TANDREL").join(' ').toStdString()
+        << " " << QDir(drive("TANDREL/PROGRAMS")).entryList(QDir::Files).join(", ").toStdString();
     EXPECT_EQ(one.state(), QProcess::Running);
     EXPECT_EQ(two.state(), QProcess::Running);
     QFile installed(drive("TANDREL/Tandrel.exe"));
-    QFile built(TANDREL_PATH);
-    ASSERT_TRUE(installed.open(QIODevice::ReadOnly) && built.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(installed.readAll() == built.readAll());
-    EXPECT_EQ(QDir(drive("TANDREL/PROGRAMS")).entryList(QDir::Files).size(), 6);
-    EXPECT_TRUE(
-        QDir(drive("TANDREL")).entryList({"*.new", ".*"}, QDir::Files | QDir::Hidden).isEmpty())
-        << "a half-written file was left";
+    QFile original(built.filePath());
+    ASSERT_TRUE(installed.open(QIODevice::ReadOnly) && original.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(installed.readAll() == original.readAll());
     for (QProcess* tandrel : {&one, &two}) {
         tandrel->kill();
         tandrel->waitForFinished(e2eDeadlineMs);
