@@ -281,8 +281,8 @@ void X11Probe::clickAt(qint64 pid, int x, int y, int clicks, unsigned button) {
     Window child = 0;
     XTranslateCoordinates(display_, *window, DefaultRootWindow(display_), x, y, &rootX, &rootY,
                           &child);
-    // The server holds each event for the given milliseconds before the next: a moment after
-    // the move and between press and release, well inside the double-click time.
+    // The server waits the given milliseconds before it makes each press and release: a moment
+    // after the move and between press and release, well inside the double-click time.
     XTestFakeMotionEvent(display_, -1, rootX, rootY, CurrentTime);
     for (int i = 0; i < clicks; ++i) {
         XTestFakeButtonEvent(display_, button, True, 50);
