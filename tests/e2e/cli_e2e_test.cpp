@@ -1,5 +1,5 @@
-// The real tandrel binary's shell options, started without a display: exit statuses, the
-// output streams, and a drive map left exactly as it was.
+// The real tandrel binary started without a display: the shell options' exit statuses and
+// output streams, the window's refusal, and a drive map left exactly as it was.
 
 #include "platform/posix/drive_file_system.h"
 #include "runner/program_file.h"
@@ -45,9 +45,11 @@ protected:
     }
 
     // Without the drive, C: is the default one under XDG_DATA_HOME, which does not exist.
-    Outcome run(const QStringList& arguments, bool withDrive = true) {
+    Outcome run(const QStringList& arguments, bool withDrive = true, const QString& display = {}) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.remove("DISPLAY");
+        if (!display.isEmpty())
+            env.insert("DISPLAY", display);
         env.remove("WAYLAND_DISPLAY");
         env.remove("TANDREL_DRIVE_C");
         if (withDrive)
@@ -135,6 +137,13 @@ TEST_F(CliE2E, OptionsAnswerWithTheirExitStatusAndWriteNothing) {
         EXPECT_FALSE(outcome.out.contains(": error: ")) << outcome.out.toStdString();
     }
     EXPECT_EQ(run({"--check", "Clean"}, false).status, 3);
+    // Without options the window needs a display, and says so on one line.
+    for (const QString& display : {QString(), QStringLiteral(":93")}) {
+        const Outcome outcome = run({}, true, display);
+        EXPECT_EQ(outcome.status, 1) << display.toStdString();
+        EXPECT_EQ(outcome.err, "tandrel: cannot open display \"" + display +
+                                   "\": a graphical session is needed.\n");
+    }
     EXPECT_EQ(snapshot(), before);
 }
 

@@ -3,7 +3,7 @@
 
 #include "help/manual.h"
 #include "platform/qt/qt_printer.h"
-#include "qt_printers.h"
+#include "x11_session.h"
 
 #include <QDir>
 #include <QFontDatabase>
@@ -11,7 +11,6 @@
 #include <QGuiApplication>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QThread>
 #include <gtest/gtest.h>
 
 using namespace tandrel;
@@ -49,65 +48,9 @@ void print(Printer& printer, const QStringList& lines) {
 
 const QStringList program = {"{Run Program}/usr/bin/gedit", "{Wait}20", "a", "{ENTER}"};
 
-class RealPrint : public testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        cupsd = new QProcess;
-        cupsd->start(QStringLiteral("/usr/sbin/cupsd"), {QStringLiteral("-f")});
-        ASSERT_TRUE(cupsd->waitForStarted()) << "cupsd did not start";
-        for (int tries = 0; tries < 300; ++tries) {
-            QProcess probe;
-            probe.start(QStringLiteral("lpstat"), {QStringLiteral("-r")});
-            probe.waitForFinished();
-            if (probe.readAllStandardOutput().contains("is running"))
-                break;
-            QThread::msleep(100);
-        }
-        run(QStringLiteral("lpadmin"), {"-p", "pdf", "-E", "-v", "cups-pdf:/", "-P",
-                                        "/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd"});
-        run(QStringLiteral("lpoptions"), {"-d", "pdf"});
-    }
-    static void TearDownTestSuite() {
-        cupsd->terminate();
-        cupsd->waitForFinished(30000);
-        delete cupsd;
-    }
-    static inline QProcess* cupsd = nullptr;
-};
-
-TEST_F(RealPrint, ProgramAndManualReachTheQueueAsTwoJobs) {
-    const QStringList manual = helpManualLines();
-    QTemporaryDir dir;
-    QtPrinter toFile(dir.filePath(QStringLiteral("manual.pdf")));
-    print(toFile, manual);
-    ASSERT_TRUE(toFile.endDocument().isOk());
-
-    const qsizetype before = printedFiles().size();
-    QtPrinter queue;
-    print(queue, program);
-    const Status first = queue.endDocument();
-    print(queue, manual);
-    const Status second = queue.endDocument();
-    ASSERT_TRUE(first.isOk()) << first.reason().toStdString();
-    ASSERT_TRUE(second.isOk()) << second.reason().toStdString();
-
-    // A job's file is complete once the queue has nothing left to do.
-    for (int tries = 0; tries < 1200; ++tries) {
-        if (printedFiles().size() >= before + 2 &&
-            run(QStringLiteral("lpstat"), {"-W", "not-completed", "-o", "pdf"}).isEmpty())
-            break;
-        QThread::msleep(100);
-    }
-    const QStringList files = printedFiles();
-    ASSERT_EQ(files.size(), before + 2) << "two jobs, two documents";
-    EXPECT_GE(run(QStringLiteral("lpstat"), {"-W", "completed", "-o", "pdf"}).count(u'\n'), 2);
-    const QString manualPdf = QStringLiteral("/root/PDF/") + files.first();
-    EXPECT_EQ(pageCount(manualPdf), pageCount(dir.filePath(QStringLiteral("manual.pdf"))));
-    EXPECT_GT(pageCount(manualPdf), 1);
-    EXPECT_EQ(pageCount(QStringLiteral("/root/PDF/") + files.at(1)), 1);
-}
-
-TEST_F(RealPrint, RenderedManualReadsBackLineByLineIndented) {
+// The rendering of the manual into a file, read back as text and as word boxes; and the
+// program and the manual printed to the queue of a print service started here.
+TEST(RealPrint, ManualReadsBackIndentedAndProgramAndManualReachTheQueueAsTwoJobs) {
     const QStringList manual = helpManualLines();
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("manual.pdf"));
@@ -145,9 +88,46 @@ TEST_F(RealPrint, RenderedManualReadsBackLineByLineIndented) {
         QFontMetricsF(font, &reference).horizontalAdvance(u' ') * 72.0 / reference.resolution();
     const double margin = reference.pageLayout().paintRect(QPageLayout::Point).left();
     EXPECT_NEAR(x, margin + 15 * blank, 1.0);
+
+    QProcess cupsd;
+    cupsd.start(QStringLiteral("/usr/sbin/cupsd"), {QStringLiteral("-f")});
+    ASSERT_TRUE(cupsd.waitForStarted()) << "cupsd did not start";
+    ASSERT_TRUE(e2e::awaitCondition([] {
+        QProcess status;
+        status.start(QStringLiteral("lpstat"), {QStringLiteral("-r")});
+        status.waitForFinished();
+        return status.readAllStandardOutput().contains("is running");
+    })) << "cupsd does not answer";
+    run(QStringLiteral("lpadmin"),
+        {"-p", "pdf", "-E", "-v", "cups-pdf:/", "-P", "/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd"});
+    run(QStringLiteral("lpoptions"), {"-d", "pdf"});
+    const qsizetype before = printedFiles().size();
+    QtPrinter queue;
+    print(queue, program);
+    const Status first = queue.endDocument();
+    print(queue, manual);
+    const Status second = queue.endDocument();
+    EXPECT_TRUE(first.isOk()) << first.reason().toStdString();
+    EXPECT_TRUE(second.isOk()) << second.reason().toStdString();
+    // A job's file is complete once the queue has nothing left to do.
+    e2e::awaitCondition(
+        [&] {
+            return printedFiles().size() >= before + 2 &&
+                   run(QStringLiteral("lpstat"), {"-W", "not-completed", "-o", "pdf"}).isEmpty();
+        },
+        4 * e2e::e2eDeadlineMs);
+    const QStringList files = printedFiles();
+    EXPECT_GE(run(QStringLiteral("lpstat"), {"-W", "completed", "-o", "pdf"}).count(u'\n'), 2);
+    cupsd.terminate();
+    cupsd.waitForFinished(e2e::e2eDeadlineMs);
+    ASSERT_EQ(files.size(), before + 2) << "two jobs, two documents";
+    const QString manualPdf = QStringLiteral("/root/PDF/") + files.first();
+    EXPECT_EQ(pageCount(manualPdf), pageCount(pdf));
+    EXPECT_GT(pageCount(manualPdf), 1);
+    EXPECT_EQ(pageCount(QStringLiteral("/root/PDF/") + files.at(1)), 1);
 }
 
-// Runs after the queue's daemon has been stopped.
+// Runs after the print service has been stopped.
 TEST(PrintFailure, SaysWhyNothingWasPrinted) {
     struct Case {
         const char* name;

@@ -9,8 +9,10 @@
 #include "window/tandrel.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
+#include <QTimer>
+#include <QWindow>
 #include <cstdio>
 
 namespace {
@@ -42,12 +44,17 @@ int main(int argc, char* argv[]) {
         real.clock, real.printer, real.display, real.shortcuts, real.processEnd});
     window.List2->addItems(tandrel::decodeProgram(file.readAll()));
     window.show();
-    // As after a click on Test, the window is up and settled before the program starts:
+    window.activateWindow();
+    // As after a click on Test, the window is up and has the focus before the program starts:
     // its own activation must not take the focus from a window the program activates.
-    QElapsedTimer settling;
-    settling.start();
-    while (settling.elapsed() < 500)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    QEventLoop settling;
+    QObject::connect(&app, &QGuiApplication::focusWindowChanged, &settling, [&](QWindow* focus) {
+        if (focus == window.windowHandle())
+            settling.quit();
+    });
+    QTimer::singleShot(30000, &settling, &QEventLoop::quit);
+    if (QGuiApplication::focusWindow() != window.windowHandle())
+        settling.exec();
     window.Command1_Click();
     return 3;
 }

@@ -5,11 +5,10 @@
 // PATH holds a JSON object: "text" (the editor's content), "keys" (one token per key press:
 // the typed text, or "<Name>" with its modifiers such as "<Return>", "<F5>", "<Ctrl+A>"),
 // "active" (whether the window has the focus) and "pid". It is replaced atomically after
-// every key event and focus change, so a reader never sees half a file; with
-// --throttled-write at most every 20 ms, so that long texts do not make it slow.
+// every key press, change of text and change of activation, so a reader never sees half a
+// file; with --throttled-write at most every 20 ms, so that long texts do not make it slow.
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -20,11 +19,6 @@
 #include <QTimer>
 
 namespace {
-
-bool isModifierKey(int key) {
-    return key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt ||
-           key == Qt::Key_Meta || key == Qt::Key_AltGr;
-}
 
 QString tokenOf(const QKeyEvent* event) {
     const Qt::KeyboardModifiers chords =
@@ -58,31 +52,22 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override {
-        if (!isModifierKey(event->key()))
+        const int key = event->key();
+        if (key != Qt::Key_Shift && key != Qt::Key_Control && key != Qt::Key_Alt &&
+            key != Qt::Key_Meta && key != Qt::Key_AltGr)
             keys_.append(tokenOf(event));
         QPlainTextEdit::keyPressEvent(event);
         recorded();
     }
 
-    void keyReleaseEvent(QKeyEvent* event) override {
-        QPlainTextEdit::keyReleaseEvent(event);
-        recorded();
-    }
-
-    void focusInEvent(QFocusEvent* event) override {
-        QPlainTextEdit::focusInEvent(event);
-        recorded();
-    }
-
-    void focusOutEvent(QFocusEvent* event) override {
-        QPlainTextEdit::focusOutEvent(event);
-        recorded();
+    void changeEvent(QEvent* event) override {
+        QPlainTextEdit::changeEvent(event);
+        if (event->type() == QEvent::ActivationChange)
+            recorded();
     }
 
 private:
     void write() {
-        if (outPath_.isEmpty())
-            return;
         QJsonObject record;
         record[QStringLiteral("text")] = toPlainText();
         record[QStringLiteral("keys")] = keys_;
@@ -105,18 +90,14 @@ private:
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QCommandLineParser parser;
-    const QCommandLineOption title(QStringLiteral("title"), QStringLiteral("Window title."),
-                                   QStringLiteral("title"), QStringLiteral("Target"));
-    const QCommandLineOption out(QStringLiteral("out"), QStringLiteral("Record file."),
-                                 QStringLiteral("path"));
-    const QCommandLineOption throttled(QStringLiteral("throttled-write"),
-                                       QStringLiteral("Write the record at most every 20 ms."));
-    parser.addOptions({title, out, throttled});
-    parser.process(app);
-
-    RecordingEditor editor(parser.value(out), parser.isSet(throttled));
-    editor.setWindowTitle(parser.value(title));
+    const QStringList arguments = app.arguments();
+    const auto value = [&](const QString& option) {
+        const qsizetype at = arguments.indexOf(option);
+        return at > 0 && at + 1 < arguments.size() ? arguments.at(at + 1) : QString();
+    };
+    RecordingEditor editor(value(QStringLiteral("--out")),
+                           arguments.contains(QStringLiteral("--throttled-write")));
+    editor.setWindowTitle(value(QStringLiteral("--title")));
     editor.resize(480, 320);
     editor.show();
     // A first record tells the tests that the window is up.

@@ -1,12 +1,21 @@
-#include "qt_printers.h"
+// Activation by title and by process, and programs started with their window focused.
+
 #include "x11_session.h"
 
+#include "platform/posix/drive_file_system.h"
+#include "platform/posix/process_launcher.h"
 #include "platform/x11/x11_windows.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <csignal>
 
 namespace tandrel::e2e {
 namespace {
 
-// Activation by title, the same with and without a window manager.
+// The same with and without a window manager.
 template <typename Fixture> class WindowsTest : public Fixture {
 public:
     X11Windows windows_{x11::openDisplay()};
@@ -21,12 +30,14 @@ TYPED_TEST(WindowsTest, ChoosesByExactTitleThenPrefixIgnoringCaseAndFailsWithout
     TargetWindow two(QStringLiteral("Target Two"));
     TargetWindow twoLonger(QStringLiteral("Target Two Extra"));
     ASSERT_TRUE(one.started() && two.started() && twoLonger.started());
+    this->probe_.createUnmappedWindow(QStringLiteral("Hidden Window"));
     const std::vector<std::pair<const char*, const TargetWindow*>> rows{
         {"target two", &two}, // exact, though a longer title is on top
         {"Target One", &one},
         {"target", &one}, // prefix: the topmost of all three
         {"Target One and more", nullptr},
         {"arget One", nullptr},
+        {"Hidden Window", nullptr}, // not shown
     };
     qint64 focused = 0;
     for (const auto& [title, expected] : rows) {
@@ -40,29 +51,82 @@ TYPED_TEST(WindowsTest, ChoosesByExactTitleThenPrefixIgnoringCaseAndFailsWithout
         // A failed activation leaves the focus where it was.
         EXPECT_EQ(this->probe_.focusedPid(), focused);
     }
+    EXPECT_TRUE(this->windows_.activateWindowOf(two.pid()));
+    EXPECT_TRUE(this->probe_.awaitFocusedPid(two.pid()));
+    EXPECT_FALSE(this->windows_.activateWindowOf(999999));
+    EXPECT_EQ(this->probe_.focusedPid(), two.pid());
 }
 
-using ManagedWindowsTest = WindowsTest<ManagedX11Test>;
+class ProcessesTest : public BareX11Test {
+protected:
+    void SetUp() override {
+        BareX11Test::SetUp();
+        ASSERT_TRUE(QDir(root_.path()).mkpath(QStringLiteral("dir with blank")));
+        blankCopy_ = root_.filePath(QStringLiteral("dir with blank/tandrel target"));
+        ASSERT_TRUE(QFile::copy(TargetWindow::targetProgram(), blankCopy_));
+    }
 
-TEST_F(ManagedWindowsTest, ActivatesAWindowOfAnotherProcessByItsProcessId) {
-    TargetWindow one(QStringLiteral("Target One"));
-    TargetWindow two(QStringLiteral("Target Two"));
-    ASSERT_TRUE(one.started() && two.started());
-    EXPECT_TRUE(windows_.activateWindowOf(one.pid()));
-    EXPECT_TRUE(probe_.awaitFocusedPid(one.pid()));
-    EXPECT_FALSE(windows_.activateWindowOf(999999));
-    EXPECT_EQ(probe_.focusedPid(), one.pid());
+    void TearDown() override {
+        for (qint64 pid : started_)
+            ::kill(pid_t(pid), SIGTERM);
+    }
+
+    // Starts the command line and waits, running the event loop, until the program has
+    // written its record and its window has the focus.
+    TargetRecord startAndAwaitFocus(const QString& commandLine, const QString& recordPath) {
+        const Status status = launcher_.start(commandLine);
+        EXPECT_TRUE(status) << status.reason().toStdString();
+        TargetRecord record;
+        awaitCondition([&] {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+            record = readTargetRecord(recordPath).value_or(TargetRecord{});
+            return record.pid != 0 && probe_.focusedPid() == record.pid;
+        });
+        if (record.pid != 0)
+            started_.push_back(record.pid);
+        return record;
+    }
+
+    QTemporaryDir root_;
+    QString blankCopy_;
+    DriveFileSystem files_{{{QLatin1Char('C'), root_.path()}}};
+    X11Windows windows_{x11::openDisplay()};
+    ProcessLauncher launcher_{files_, &windows_};
+    X11Probe probe_;
+    std::vector<qint64> started_;
+};
+
+TEST_F(ProcessesTest, StartsProgramsByPathWithArgumentsAndFocusesTheirWindow) {
+    // The program as written on the command line.
+    for (const auto& [name, program] : std::vector<std::pair<QString, QString>>{
+             {"host", TargetWindow::targetProgram()},
+             {"blank", blankCopy_},
+             {"drive", "C:\\dir with blank\\tandrel target"},
+         }) {
+        SCOPED_TRACE(program.toStdString());
+        const QString title = QStringLiteral("Started %1 window").arg(name);
+        const QString out = root_.filePath(name + QStringLiteral(".json"));
+        const TargetRecord record = startAndAwaitFocus(
+            QStringLiteral("%1 --title \"%2\" --out %3").arg(program, title, out), out);
+        ASSERT_NE(record.pid, 0);
+        EXPECT_EQ(probe_.focusedPid(), record.pid);
+        // The quoted title arrived as one argument.
+        EXPECT_TRUE(windows_.activate(title));
+    }
 }
 
-using BareWindowsTest = WindowsTest<BareX11Test>;
-
-TEST_F(BareWindowsTest, IgnoresWindowsThatAreNotShown) {
-    TargetWindow shown(QStringLiteral("Shown Window"));
-    ASSERT_TRUE(shown.started());
-    probe_.createUnmappedWindow(QStringLiteral("Hidden Window"));
-    EXPECT_FALSE(windows_.activate(QStringLiteral("Hidden Window")));
-    ASSERT_TRUE(windows_.activate(QStringLiteral("Shown Window")));
-    EXPECT_EQ(probe_.focusedPid(), shown.pid());
+TEST_F(ProcessesTest, FailsWhenNothingExecutableIsFound) {
+    ASSERT_TRUE(files_.write(QStringLiteral("C:\\notes.txt"), "not a program\n"));
+    for (const QString& commandLine : {
+             root_.filePath(QStringLiteral("missing program")),
+             root_.filePath(QStringLiteral("notes.txt")),
+             root_.filePath(QStringLiteral("dir with blank")),
+             QStringLiteral("Q:\\absent drive.exe"),
+             QStringLiteral("no-such-program-anywhere --flag"),
+         }) {
+        SCOPED_TRACE(commandLine.toStdString());
+        EXPECT_FALSE(launcher_.start(commandLine));
+    }
 }
 
 } // namespace

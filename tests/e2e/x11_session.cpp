@@ -7,10 +7,6 @@
 #include <QJsonObject>
 #include <QThread>
 #include <algorithm>
-#include <csignal>
-#include <fcntl.h>
-#include <poll.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <X11/XKBlib.h>
@@ -22,56 +18,41 @@ namespace tandrel::e2e {
 
 namespace {
 
-pid_t spawn(const std::vector<std::string>& arguments, int keepOpen) {
-    std::vector<char*> argv;
-    for (const auto& argument : arguments)
-        argv.push_back(const_cast<char*>(argument.c_str()));
-    argv.push_back(nullptr);
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        // Out of our process group, so that a terminal's Ctrl+C reaches only the test.
-        ::setpgid(0, 0);
-        const int null = ::open("/dev/null", O_WRONLY);
-        ::dup2(null, STDOUT_FILENO);
-        ::dup2(null, STDERR_FILENO);
-        for (int fd = 3; fd < 1024; ++fd) {
-            if (fd != keepOpen)
-                ::close(fd);
-        }
-        ::execvp(argv[0], argv.data());
-        ::_exit(127);
-    }
-    return pid;
+// Out of our process group, so that a terminal's Ctrl+C reaches only the test.
+void startQuietly(QProcess& process, const QString& program, const QStringList& arguments) {
+    process.setChildProcessModifier([] { ::setpgid(0, 0); });
+    process.setStandardErrorFile(QProcess::nullDevice());
+    process.start(program, arguments);
 }
 
-void stop(pid_t& pid) {
-    if (pid <= 0)
-        return;
-    ::kill(pid, SIGTERM);
-    if (!awaitCondition([&] { return ::waitpid(pid, nullptr, WNOHANG) == pid; }, 2000)) {
-        ::kill(pid, SIGKILL);
-        ::waitpid(pid, nullptr, 0);
+void stop(QProcess& process) {
+    process.terminate();
+    if (!process.waitForFinished(2000)) {
+        process.kill();
+        process.waitForFinished();
     }
-    pid = -1;
 }
 
 // A property of 32-bit items (windows, atoms, cardinals); empty when the window has none.
 std::vector<unsigned long> property(Display* display, Window window, const char* name, Atom type) {
     Atom actualType = 0;
     int format = 0;
-    unsigned long count = 0;
-    unsigned long remaining = 0;
+    unsigned long count = 0, remaining = 0;
     unsigned char* data = nullptr;
+    XGetWindowProperty(display, window, XInternAtom(display, name, False), 0, 64, False, type,
+                       &actualType, &format, &count, &remaining, &data);
+    const auto* values = reinterpret_cast<const unsigned long*>(data);
     std::vector<unsigned long> items;
-    if (XGetWindowProperty(display, window, XInternAtom(display, name, False), 0, 64, False, type,
-                           &actualType, &format, &count, &remaining, &data) == Success &&
-        data && format == 32) {
-        const auto* values = reinterpret_cast<const unsigned long*>(data);
+    if (data && format == 32)
         items.assign(values, values + count);
-    }
     if (data)
         XFree(data);
     return items;
+}
+
+bool lists(Display* display, Window window, const char* name, Atom type, unsigned long item) {
+    const auto items = property(display, window, name, type);
+    return std::count(items.begin(), items.end(), item) > 0;
 }
 
 std::optional<qint64> pidOf(Display* display, Window window) {
@@ -89,25 +70,35 @@ bool managerAnnounced(Display* display) {
     return supporting != 0 && named(supporting) == supporting;
 }
 
-struct Tree {
-    Window parent = 0;
-    std::vector<Window> children;
-};
-
-Tree treeOf(Display* display, Window window) {
-    Window root = 0;
-    Tree tree;
-    Window* children = nullptr;
-    unsigned int count = 0;
-    if (XQueryTree(display, window, &root, &tree.parent, &children, &count) && children) {
-        tree.children.assign(children, children + count);
-        XFree(children);
-    }
-    return tree;
+// The manager announces itself before it handles map requests, and one that comes in between
+// is lost: that window never shows. It is ready once it takes on a window of ours, mapped
+// again until it does; the window goes again before any test starts.
+bool managesWindows(Display* display) {
+    const Window root = DefaultRootWindow(display);
+    const Window trial = XCreateSimpleWindow(display, root, 0, 0, 10, 10, 0, 0, 0);
+    const auto listed = [&] { return lists(display, root, "_NET_CLIENT_LIST", XA_WINDOW, trial); };
+    const bool managed = awaitCondition([&] {
+        XMapWindow(display, trial);
+        XSync(display, False);
+        return awaitCondition(listed, 1000);
+    });
+    XDestroyWindow(display, trial);
+    XSync(display, False);
+    return managed && awaitCondition([&] { return !listed(); });
 }
 
-int ignoreErrors(Display*, XErrorEvent*) {
-    return 0;
+std::vector<Window> childrenOf(Display* display, Window window, Window* parent = nullptr) {
+    Window root = 0, up = 0;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    std::vector<Window> list;
+    if (XQueryTree(display, window, &root, &up, &children, &count) && children) {
+        list.assign(children, children + count);
+        XFree(children);
+    }
+    if (parent)
+        *parent = up;
+    return list;
 }
 
 } // namespace
@@ -124,44 +115,31 @@ bool awaitCondition(const std::function<bool()>& condition, int timeoutMs) {
 }
 
 X11Session::X11Session(Manager manager) {
-    hadDisplay_ = qEnvironmentVariableIsSet("DISPLAY");
-    previousDisplay_ = qEnvironmentVariable("DISPLAY");
+    if (qEnvironmentVariableIsSet("DISPLAY"))
+        previousDisplay_ = qgetenv("DISPLAY");
     if (startServer() && manager == Manager::Openbox)
         startManager();
 }
 
 X11Session::~X11Session() {
-    stop(managerPid_);
-    stop(serverPid_);
-    if (hadDisplay_)
-        qputenv("DISPLAY", previousDisplay_.toLocal8Bit());
+    stop(manager_);
+    stop(server_);
+    if (previousDisplay_)
+        qputenv("DISPLAY", *previousDisplay_);
     else
         qunsetenv("DISPLAY");
 }
 
 bool X11Session::startServer() {
-    int fds[2];
-    if (::pipe(fds) != 0) {
-        error_ = QStringLiteral("No pipe for Xvfb.");
-        return false;
-    }
-    serverPid_ = spawn({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0",
-                        "1280x1024x24", "-nolisten", "tcp", "-noreset"},
-                       fds[1]);
-    ::close(fds[1]);
+    startQuietly(
+        server_, QStringLiteral("Xvfb"),
+        {"-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten", "tcp", "-noreset"});
     // Xvfb writes its display number once it accepts connections.
     QByteArray number;
-    pollfd descriptor{fds[0], POLLIN, 0};
-    while (!number.endsWith('\n') && ::poll(&descriptor, 1, e2eDeadlineMs) > 0) {
-        char buffer[16];
-        const ssize_t got = ::read(fds[0], buffer, sizeof buffer);
-        if (got <= 0)
-            break;
-        number.append(buffer, got);
-    }
-    ::close(fds[0]);
+    while (!number.endsWith('\n') && server_.waitForReadyRead(e2eDeadlineMs))
+        number += server_.readAllStandardOutput();
     if (!number.endsWith('\n')) {
-        error_ = QStringLiteral("Xvfb did not start.");
+        error_ = QStringLiteral("Xvfb did not start: ") + server_.errorString();
         return false;
     }
     display_ = u':' + QString::fromLatin1(number.trimmed());
@@ -170,7 +148,8 @@ bool X11Session::startServer() {
 }
 
 bool X11Session::startManager() {
-    managerPid_ = spawn({"openbox", "--sm-disable"}, -1);
+    manager_.setStandardOutputFile(QProcess::nullDevice());
+    startQuietly(manager_, QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
     Display* display = XOpenDisplay(display_.toLocal8Bit().constData());
     if (!display) {
         error_ = QStringLiteral("The private X server refuses connections.");
@@ -180,33 +159,14 @@ bool X11Session::startManager() {
         awaitCondition([&] { return managerAnnounced(display); }) && managesWindows(display);
     XCloseDisplay(display);
     if (!ready)
-        error_ = QStringLiteral("openbox did not start.");
+        error_ = QStringLiteral("openbox did not start: ") + manager_.errorString();
     return ready;
-}
-
-// The manager announces itself before it handles map requests, and one that comes in between
-// is lost: that window never shows. It is ready once it takes on a window of ours, mapped
-// again until it does; the window goes again before any test starts.
-bool X11Session::managesWindows(Display* display) {
-    const Window root = DefaultRootWindow(display);
-    const Window trial = XCreateSimpleWindow(display, root, 0, 0, 10, 10, 0, 0, 0);
-    const auto listed = [&] {
-        const auto clients = property(display, root, "_NET_CLIENT_LIST", XA_WINDOW);
-        return std::count(clients.begin(), clients.end(), trial) > 0;
-    };
-    const bool managed = awaitCondition([&] {
-        XMapWindow(display, trial);
-        XSync(display, False);
-        return awaitCondition(listed, 1000);
-    });
-    XDestroyWindow(display, trial);
-    XSync(display, False);
-    return managed && awaitCondition([&] { return !listed(); });
 }
 
 X11Probe::X11Probe()
     : display_(XOpenDisplay(nullptr)) {
-    XSetErrorHandler(ignoreErrors);
+    // A window that goes while a probe reads it is no failure of the test.
+    XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
 }
 
 X11Probe::~X11Probe() {
@@ -218,10 +178,9 @@ std::vector<int> X11Probe::keysDown() {
     char keys[32] = {};
     XQueryKeymap(display_, keys);
     std::vector<int> down;
-    for (int code = 0; code < 256; ++code) {
+    for (int code = 0; code < 256; ++code)
         if (keys[code / 8] & (1 << (code % 8)))
             down.push_back(code);
-    }
     return down;
 }
 
@@ -242,11 +201,11 @@ int X11Probe::lockedGroup() {
 
 std::optional<unsigned long> X11Probe::windowOf(qint64 pid) {
     // Clients are the root's children, or their children under a reparenting manager.
-    for (Window top : treeOf(display_, DefaultRootWindow(display_)).children) {
+    for (Window top : childrenOf(display_, DefaultRootWindow(display_))) {
         XWindowAttributes attributes{};
         if (!XGetWindowAttributes(display_, top, &attributes) || attributes.map_state != IsViewable)
             continue;
-        std::vector<Window> candidates = treeOf(display_, top).children;
+        std::vector<Window> candidates = childrenOf(display_, top);
         candidates.insert(candidates.begin(), top);
         for (Window window : candidates) {
             if (pidOf(display_, window) == pid)
@@ -256,55 +215,45 @@ std::optional<unsigned long> X11Probe::windowOf(qint64 pid) {
     return std::nullopt;
 }
 
-bool X11Probe::awaitWindowOf(qint64 pid, int timeoutMs) {
-    return awaitCondition([&] { return windowOf(pid).has_value(); }, timeoutMs);
-}
-
 bool X11Probe::awaitManagedWindowOf(qint64 pid, int timeoutMs) {
     return awaitCondition(
         [&] {
             const auto window = windowOf(pid);
             if (!window || !managerAnnounced(display_))
                 return window.has_value();
-            const Window root = DefaultRootWindow(display_);
-            const auto clients = property(display_, root, "_NET_CLIENT_LIST_STACKING", XA_WINDOW);
-            return std::count(clients.begin(), clients.end(), *window) > 0;
+            return lists(display_, DefaultRootWindow(display_), "_NET_CLIENT_LIST_STACKING",
+                         XA_WINDOW, *window);
         },
         timeoutMs);
 }
 
-qint64 X11Probe::focusedPid() {
+unsigned long X11Probe::focusedWindow() {
     Window focus = 0;
     int revert = 0;
     XGetInputFocus(display_, &focus, &revert);
-    for (Window window = focus; window > PointerRoot && window != DefaultRootWindow(display_);
-         window = treeOf(display_, window).parent) {
+    return focus;
+}
+
+qint64 X11Probe::focusedPid() {
+    for (Window window = focusedWindow();
+         window > PointerRoot && window != DefaultRootWindow(display_);
+         childrenOf(display_, window, &window)) {
         if (auto pid = pidOf(display_, window))
             return *pid;
     }
     return 0;
 }
 
-bool X11Probe::awaitFocusedPid(qint64 pid, int timeoutMs) {
-    return awaitCondition([&] { return focusedPid() == pid; }, timeoutMs);
-}
-
 bool X11Probe::hasWindowState(qint64 pid, const char* stateName) {
     const auto window = windowOf(pid);
-    if (!window)
-        return false;
-    const auto states = property(display_, *window, "_NET_WM_STATE", XA_ATOM);
-    return std::count(states.begin(), states.end(), XInternAtom(display_, stateName, False)) > 0;
+    return window && lists(display_, *window, "_NET_WM_STATE", XA_ATOM,
+                           XInternAtom(display_, stateName, False));
 }
 
 void X11Probe::focus(unsigned long window) {
     XRaiseWindow(display_, window);
     XSetInputFocus(display_, window, RevertToParent, CurrentTime);
     XSync(display_, False);
-}
-
-bool X11Probe::awaitFreeKeycodeCount(int count, int timeoutMs) {
-    return awaitCondition([&] { return freeKeycodeCount() == count; }, timeoutMs);
 }
 
 int X11Probe::pressKey(const QString& keysymName) {
@@ -321,33 +270,30 @@ void X11Probe::releaseKey(int keycode) {
     XSync(display_, False);
 }
 
-void X11Probe::clickAt(qint64 pid, int x, int y) {
+void X11Probe::clickAt(qint64 pid, int x, int y, int clicks, unsigned button) {
     const auto window = windowOf(pid);
     ASSERT_TRUE(window.has_value()) << "no window to click";
-    int rootX = 0;
-    int rootY = 0;
+    int rootX = 0, rootY = 0;
     Window child = 0;
     XTranslateCoordinates(display_, *window, DefaultRootWindow(display_), x, y, &rootX, &rootY,
                           &child);
+    // The server waits the given milliseconds before it makes each press and release: a moment
+    // after the move and between press and release, well inside the double-click time.
     XTestFakeMotionEvent(display_, -1, rootX, rootY, CurrentTime);
-    XTestFakeButtonEvent(display_, 1, True, CurrentTime);
-    XTestFakeButtonEvent(display_, 1, False, CurrentTime);
+    for (int i = 0; i < clicks; ++i) {
+        XTestFakeButtonEvent(display_, button, True, 50);
+        XTestFakeButtonEvent(display_, button, False, 20);
+    }
     XSync(display_, False);
 }
 
 unsigned long X11Probe::createSilentPingWindow() {
-    const Window window =
-        XCreateSimpleWindow(display_, DefaultRootWindow(display_), 0, 0, 100, 100, 0, 0, 0);
+    const Window window = createUnmappedWindow(QStringLiteral("Silent"));
     Atom ping = XInternAtom(display_, "_NET_WM_PING", False);
     XSetWMProtocols(display_, window, &ping, 1);
-    XStoreName(display_, window, "Silent");
+    // Without a window manager to ask, the server maps it at once.
     XMapRaised(display_, window);
     XSync(display_, False);
-    awaitCondition([&] {
-        XWindowAttributes attributes{};
-        XGetWindowAttributes(display_, window, &attributes);
-        return attributes.map_state == IsViewable;
-    });
     return window;
 }
 
@@ -371,12 +317,12 @@ std::optional<TargetRecord> readTargetRecord(const QString& path) {
     const QJsonObject object = QJsonDocument::fromJson(file.readAll()).object();
     if (object.isEmpty())
         return std::nullopt;
-    TargetRecord record;
-    record.text = object.value(QStringLiteral("text")).toString();
+    TargetRecord record{object.value(QStringLiteral("text")).toString(),
+                        {},
+                        object.value(QStringLiteral("active")).toBool(),
+                        object.value(QStringLiteral("pid")).toInteger()};
     for (const QJsonValue& key : object.value(QStringLiteral("keys")).toArray())
         record.keys << key.toString();
-    record.active = object.value(QStringLiteral("active")).toBool();
-    record.pid = object.value(QStringLiteral("pid")).toInteger();
     return record;
 }
 
@@ -386,8 +332,7 @@ TargetRecord awaitTargetRecord(const QString& path,
     TargetRecord last;
     awaitCondition(
         [&] {
-            if (auto record = readTargetRecord(path))
-                last = *record;
+            last = readTargetRecord(path).value_or(last);
             return last.pid != 0 && condition(last);
         },
         timeoutMs);
@@ -408,19 +353,6 @@ TargetWindow::TargetWindow(const QString& title, const QStringList& extraArgumen
 TargetWindow::~TargetWindow() {
     process_.kill();
     process_.waitForFinished(e2eDeadlineMs);
-}
-
-TargetRecord TargetWindow::record() const {
-    return readTargetRecord(recordPath_).value_or(TargetRecord{});
-}
-
-TargetRecord TargetWindow::awaitRecord(const std::function<bool(const TargetRecord&)>& condition,
-                                       int timeoutMs) const {
-    return awaitTargetRecord(recordPath_, condition, timeoutMs);
-}
-
-QString TargetWindow::targetProgram() {
-    return QStringLiteral(TANDREL_TARGET_PATH);
 }
 
 } // namespace tandrel::e2e

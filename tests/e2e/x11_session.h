@@ -3,6 +3,8 @@
 // What end-to-end tests share: a private X server with an optional window manager, the tests'
 // own view of it (windows, focus, keys, clicks), and target windows that record what they get.
 
+#include "qt_printers.h"
+
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -11,7 +13,6 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <optional>
-#include <sys/types.h>
 #include <vector>
 
 struct _XDisplay;
@@ -45,14 +46,12 @@ public:
 private:
     bool startServer();
     bool startManager();
-    bool managesWindows(_XDisplay* display);
 
     QString display_;
-    QString previousDisplay_;
-    bool hadDisplay_ = false;
+    std::optional<QByteArray> previousDisplay_;
     QString error_;
-    pid_t serverPid_ = -1;
-    pid_t managerPid_ = -1;
+    QProcess server_;
+    QProcess manager_;
 };
 
 // A test suite sharing one X session; each suite of a fixture gets its own server.
@@ -63,8 +62,6 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(session_ && session_->ready()) << session_->error().toStdString();
     }
-
-    static X11Session& session() { return *session_; }
 
 private:
     static inline std::unique_ptr<X11Session> session_;
@@ -88,27 +85,33 @@ public:
     int lockedGroup();
     // The viewable top-level client window of the process.
     std::optional<unsigned long> windowOf(qint64 pid);
-    bool awaitWindowOf(qint64 pid, int timeoutMs = e2eDeadlineMs);
+    bool awaitWindowOf(qint64 pid, int timeoutMs = e2eDeadlineMs) {
+        return awaitCondition([&] { return windowOf(pid).has_value(); }, timeoutMs);
+    }
     // Until the process's window is viewable and, under a window manager, on its client list:
     // the manager lists a window last when it takes one on, after mapping and focusing it.
     bool awaitManagedWindowOf(qint64 pid, int timeoutMs = e2eDeadlineMs);
-    // The process whose window has the keyboard focus; 0 for none.
+    // The window with the keyboard focus, and the process it belongs to (0 for none).
+    unsigned long focusedWindow();
     qint64 focusedPid();
-    bool awaitFocusedPid(qint64 pid, int timeoutMs = e2eDeadlineMs);
+    bool awaitFocusedPid(qint64 pid, int timeoutMs = e2eDeadlineMs) {
+        return awaitCondition([&] { return focusedPid() == pid; }, timeoutMs);
+    }
     // Whether the window manager lists the state ("_NET_WM_STATE_MAXIMIZED_VERT") on the
     // process's window.
     bool hasWindowState(qint64 pid, const char* stateName);
     // Raises the window and gives it the focus, without a window manager.
     void focus(unsigned long window);
-    bool awaitFreeKeycodeCount(int count, int timeoutMs = e2eDeadlineMs);
 
     // Presses a key the way a user would, from another client; returns its keycode.
     int pressKey(const QString& keysymName);
     void releaseKey(int keycode);
-    // A left click at a point of the process's window.
-    void clickAt(qint64 pid, int x, int y);
+    void tapKey(const QString& keysymName) { releaseKey(pressKey(keysymName)); }
+    // Clicks at a point of the process's window, paced like a hand so that two clicks make a
+    // double click; the origin is looked up each time, as the window may have moved.
+    void clickAt(qint64 pid, int x, int y, int clicks = 1, unsigned button = 1);
     // A mapped top-level window whose WM_PROTOCOLS lists _NET_WM_PING, and which never
-    // answers one.
+    // answers one; for a session without a window manager.
     unsigned long createSilentPingWindow();
     // A top-level window with a title that is never mapped.
     unsigned long createUnmappedWindow(const QString& title);
@@ -148,12 +151,13 @@ public:
     // Whether it has written its first record and its window is up and settled.
     bool started() const { return started_; }
     qint64 pid() const { return process_.processId(); }
-    const QString& recordPath() const { return recordPath_; }
-    TargetRecord record() const;
+    TargetRecord record() const { return readTargetRecord(recordPath_).value_or(TargetRecord{}); }
     TargetRecord awaitRecord(const std::function<bool(const TargetRecord&)>& condition,
-                             int timeoutMs = e2eDeadlineMs) const;
+                             int timeoutMs = e2eDeadlineMs) const {
+        return awaitTargetRecord(recordPath_, condition, timeoutMs);
+    }
 
-    static QString targetProgram();
+    static QString targetProgram() { return QStringLiteral(TANDREL_TARGET_PATH); }
 
 private:
     QTemporaryDir dir_;
