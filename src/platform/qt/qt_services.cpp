@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 
 namespace tandrel {
@@ -27,6 +28,10 @@ Answer QtMessageBoxes::ask(const QString& text, const QString& title, Buttons bu
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
     }
+    // Ctrl+C copies the message, as message boxes on the original platform do.
+    auto* copy = new QShortcut(QKeySequence::Copy, &box);
+    QObject::connect(copy, &QShortcut::activated, &box,
+                     [&box] { QGuiApplication::clipboard()->setText(box.text()); });
     switch (box.exec()) {
     case QMessageBox::Ok:
         return Answer::Ok;

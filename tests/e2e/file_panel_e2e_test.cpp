@@ -1,0 +1,321 @@
+// The real program under Xvfb and openbox on an installed drive C: a program named on the
+// command line runs in the small run window and types into a real target window, names that
+// are not exactly a stored program are refused, and a program saved through real clicks is on
+// disk with CR LF and opens again. The window mirrors its program list into a file
+// (TANDREL_PROGRAM_MIRROR), which is how the test reads what the editor holds.
+
+#include "qt_printers.h"
+#include "x11_session.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPoint>
+#include <QProcess>
+#include <QRect>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
+#include <algorithm>
+#include <cstdlib>
+#include <utility>
+
+using namespace tandrel::e2e;
+
+namespace {
+
+// The centre of a control given by its design geometry in twips, in client-area pixels.
+constexpr QPoint centre(int left, int top, int width, int height) {
+    return {(left + width / 2) / 15, (top + height / 2) / 15};
+}
+const QPoint createLabel = centre(840, 120, 495, 195);
+const QPoint editLabel = centre(1440, 120, 285, 195);
+const QPoint saveButton = centre(12240, 120, 615, 255);
+const QPoint pathField = centre(6360, 1080, 8535, 375);
+const QPoint panelButton = centre(10680, 1560, 1935, 375); // "Save File" / "Open File"
+
+std::string shown(QRect r) {
+    return QString::asprintf("%d,%d %dx%d", r.x(), r.y(), r.width(), r.height()).toStdString();
+}
+
+class FilePanelE2E : public ManagedX11Test {
+protected:
+    static void SetUpTestSuite() {
+        ManagedX11Test::SetUpTestSuite();
+        drive_ = std::make_unique<QTemporaryDir>();
+        QDir(drive_->path()).mkpath("drive_c");
+        // The first start installs the system on drive C, the "Read Me" sample last.
+        QProcess first;
+        start(first, {});
+        awaitCondition([] { return QFile::exists(programs("Read Me")); }, 2 * e2eDeadlineMs);
+        first.kill();
+        first.waitForFinished(e2eDeadlineMs);
+    }
+    static void TearDownTestSuite() {
+        drive_.reset();
+        ManagedX11Test::TearDownTestSuite();
+    }
+
+    void TearDown() override {
+        EXPECT_TRUE(probe.keysDown().empty()) << "a key was left down";
+        tandrel.kill();
+        tandrel.waitForFinished(e2eDeadlineMs);
+        XCloseDisplay(display);
+    }
+
+    Window focused() {
+        Window focus = 0;
+        int revertTo = 0;
+        XGetInputFocus(display, &focus, &revertTo);
+        return focus;
+    }
+
+    QString title(Window window) {
+        Atom type = 0;
+        int format = 0;
+        unsigned long count = 0, remaining = 0;
+        unsigned char* data = nullptr;
+        XGetWindowProperty(display, window, XInternAtom(display, "_NET_WM_NAME", False), 0, 1024,
+                           False, XInternAtom(display, "UTF8_STRING", False), &type, &format,
+                           &count, &remaining, &data);
+        const QString title = QString::fromUtf8(reinterpret_cast<char*>(data), qsizetype(count));
+        if (data)
+            XFree(data);
+        return title;
+    }
+
+    // The client area on the screen, without the manager's frame.
+    QRect clientArea(Window window) {
+        Window root = 0, child = 0;
+        int x = 0, y = 0;
+        unsigned width = 0, height = 0, border = 0, depth = 0;
+        XGetGeometry(display, window, &root, &x, &y, &width, &height, &border, &depth);
+        XTranslateCoordinates(display, window, root, 0, 0, &x, &y, &child);
+        return {x, y, int(width), int(height)};
+    }
+
+    // A left click at a point of the window's client area. The manager takes each press
+    // first, for its click-to-focus grab, and then passes it on: keys sent before it has done
+    // so would overtake the click, so the click ends once the pointer is free again.
+    void click(Window window, QPoint point) {
+        const Window root = DefaultRootWindow(display);
+        int x = 0, y = 0;
+        Window child = 0;
+        XTranslateCoordinates(display, window, root, point.x(), point.y(), &x, &y, &child);
+        XTestFakeMotionEvent(display, -1, x, y, CurrentTime);
+        XTestFakeButtonEvent(display, 1, True, CurrentTime);
+        XTestFakeButtonEvent(display, 1, False, CurrentTime);
+        XSync(display, False);
+        EXPECT_TRUE(awaitCondition([&] {
+            const bool free = XGrabPointer(display, root, False, 0, GrabModeAsync, GrabModeAsync,
+                                           None, None, CurrentTime) == GrabSuccess;
+            XUngrabPointer(display, CurrentTime);
+            XSync(display, False);
+            return free;
+        })) << "the window manager kept the click";
+    }
+
+    static QString path(const QString& relative) { return drive_->filePath(relative); }
+    static QString programs(const QString& name) {
+        return path("drive_c/TANDREL/PROGRAMS/" + name);
+    }
+
+    static void start(QProcess& process, const QStringList& arguments) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("TANDREL_DRIVE_C", path("drive_c"));
+        env.insert("TANDREL_PROGRAM_MIRROR", path("program.txt"));
+        env.insert("HOME", drive_->path());
+        env.insert("XDG_DATA_HOME", path("data"));
+        process.setProcessEnvironment(env);
+        process.start(TANDREL_PATH, arguments);
+        process.waitForStarted(e2eDeadlineMs);
+    }
+
+    // Starts tandrel and returns its main window once the manager has taken it on.
+    Window startTandrel(const QStringList& arguments) {
+        QFile::remove(path("program.txt"));
+        start(tandrel, arguments);
+        EXPECT_TRUE(probe.awaitManagedWindowOf(tandrel.processId(), 2 * e2eDeadlineMs));
+        return probe.windowOf(tandrel.processId()).value_or(0);
+    }
+
+    // Starts tandrel and leaves its start screen through Create. Start-up is over once the
+    // Create label has stopped flashing and shows white, and the window has settled where
+    // Create puts it, which clicks must wait for.
+    Window openEditor() {
+        const Window window = startTandrel({});
+        click(window, createLabel);
+        EXPECT_TRUE(awaitCondition([&] {
+            XImage* image = XGetImage(display, window, createLabel.x(), createLabel.y() - 6, 1, 1,
+                                      AllPlanes, ZPixmap);
+            const unsigned long colour = image ? XGetPixel(image, 0, 0) : 0;
+            if (image)
+                XDestroyImage(image);
+            return (colour & 0xffffff) == 0xffffff;
+        })) << "the start screen did not end";
+        QRect previous;
+        EXPECT_TRUE(awaitCondition([&] {
+            const QRect now = clientArea(window);
+            QThread::msleep(100);
+            return std::exchange(previous, now) == now && now.width() > 1000;
+        })) << "Create did not maximise the window";
+        return window;
+    }
+
+    // The lines of the program under edit, as the mirror has them.
+    static QStringList program() {
+        QFile file(path("program.txt"));
+        if (!file.open(QIODevice::ReadOnly))
+            return {"<no mirror>"};
+        QStringList lines = QString::fromUtf8(file.readAll()).split('\n');
+        lines.removeLast();
+        return lines;
+    }
+    static QStringList awaitProgram(const QStringList& expected) {
+        awaitCondition([&] { return program() == expected; });
+        return program();
+    }
+
+    // Waits for a message box of tandrel's, a window other than its main one, to have the focus,
+    // copies its text with Ctrl+C and answers it with Return; returns the text once it holds
+    // what is expected, or as it last was.
+    QString answerBox(Window mainWindow, const QString& expected) {
+        const auto box = [&] {
+            return probe.focusedPid() == tandrel.processId() && focused() != mainWindow &&
+                   title(focused()) == "Tandrel";
+        };
+        if (!awaitCondition(box))
+            return "<no message box>";
+        const int control = probe.pressKey("Control_L");
+        tap("c");
+        probe.releaseKey(control);
+        QString text;
+        awaitCondition([&] {
+            QProcess clipboard;
+            clipboard.start("xclip", {"-selection", "clipboard", "-o"});
+            clipboard.waitForFinished(e2eDeadlineMs);
+            text = QString::fromUtf8(clipboard.readAllStandardOutput());
+            return text.contains(expected);
+        });
+        tap("Return");
+        awaitCondition([&] { return focused() == mainWindow; });
+        return text;
+    }
+
+    void tap(const char* keysym) { probe.releaseKey(probe.pressKey(keysym)); }
+
+    static inline std::unique_ptr<QTemporaryDir> drive_;
+    X11Probe probe;
+    Display* display = XOpenDisplay(nullptr);
+    QProcess tandrel;
+};
+
+TEST_F(FilePanelE2E, ANamedProgramRunsInTheSmallRunWindowAndTypesIntoTheTarget) {
+    TargetWindow target("File Panel Target");
+    ASSERT_TRUE(target.started());
+    const QString go = "C:\\GO.TXT";
+    QFile::remove(path("drive_c/GO.TXT"));
+    // The run holds at the file wait until the test has looked at the run window.
+    QFile file(programs("MINE.TDX"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(
+        ("{Focus On}File Panel Target\r\nx\r\ny\r\n{File Wait}" + go + "\r\nz\r\n").toUtf8());
+    file.close();
+
+    const Window window = startTandrel({"MINE"});
+    ASSERT_NE(window, 0u);
+    EXPECT_EQ(target.awaitRecord([](const TargetRecord& r) { return r.text == "xy"; }, 60000).text,
+              "xy");
+    EXPECT_EQ(title(window), "MINE - Tandrel");
+    // 3000 x 800 twips, its left edge 2550 twips and its top 1800 twips from the screen's
+    // right and bottom edges; the manager's frame may shift it by its own size.
+    const QSize size(DisplayWidth(display, 0), DisplayHeight(display, 0));
+    const QRect expected(size.width() - 2550 / 15, size.height() - 1800 / 15, 3000 / 15, 800 / 15);
+    QRect area;
+    EXPECT_TRUE(awaitCondition([&] {
+        area = clientArea(window);
+        return std::max({std::abs(area.left() - expected.left()),
+                         std::abs(area.top() - expected.top()),
+                         std::abs(area.right() - expected.right()),
+                         std::abs(area.bottom() - expected.bottom())}) <= 25;
+    })) << "the run window is at "
+        << shown(area) << ", not near " << shown(expected);
+    EXPECT_GT(area.right(), size.width()) << "its right part should lie beyond the screen edge";
+
+    QFile(path("drive_c/GO.TXT")).open(QIODevice::WriteOnly);
+    EXPECT_EQ(target.awaitRecord([](const TargetRecord& r) { return r.text == "xyz"; }).text,
+              "xyz");
+    EXPECT_TRUE(awaitCondition([&] { return title(window) == "Tandrel"; }))
+        << title(window).toStdString();
+    EXPECT_EQ(program(),
+              QStringList({"{Focus On}File Panel Target", "x", "y", "{File Wait}" + go, "z"}));
+}
+
+TEST_F(FilePanelE2E, NamesThatAreNotExactlyAStoredProgramAreRefused) {
+    // Each name would reach a real file if it were taken loosely.
+    for (const QString& host :
+         {programs("MINE.TDX"), programs("../MINE"), path("MINE"), path("MINE.TDX")}) {
+        QFile file(host);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("q\r\n");
+    }
+    const struct {
+        QString name;
+        const char* why;
+    } rows[] = {
+        {"mine", "the stored name differs in case"},
+        {"../MINE", "a name with a directory"},
+        {path("MINE"), "a host path"},
+    };
+    for (const auto& row : rows) {
+        const Window window = startTandrel({row.name});
+        ASSERT_NE(window, 0u) << row.why;
+        const QString named = "The program you specified to run    '" + row.name + "'";
+        const QString text = answerBox(window, named);
+        EXPECT_TRUE(text.contains(named)) << row.why << ": " << text.toStdString();
+        EXPECT_EQ(awaitProgram({}), QStringList()) << row.why << ": nothing is loaded";
+        EXPECT_EQ(tandrel.state(), QProcess::Running) << row.why;
+        tandrel.kill();
+        tandrel.waitForFinished(e2eDeadlineMs);
+    }
+}
+
+TEST_F(FilePanelE2E, AProgramSavedByClicksIsOnDiskWithCrLfAndOpensAgain) {
+    Window window = openEditor();
+    for (const char* key : {"a", "1", "Return"})
+        tap(key);
+    const QStringList lines = {"a", "1", "{ENTER}"};
+    ASSERT_EQ(awaitProgram(lines), lines);
+    // The path field proposes the programs directory; a click puts the caret at its end.
+    click(window, saveButton);
+    click(window, pathField);
+    for (const char* key : {"s", "a", "v", "e", "d"})
+        tap(key);
+    click(window, panelButton);
+    const QString confirmation =
+        "Your program has been saved in the file:  C:\\TANDREL\\PROGRAMS\\saved.TDX";
+    EXPECT_EQ(answerBox(window, confirmation), confirmation);
+    QFile file(programs("saved.TDX"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << "nothing saved";
+    EXPECT_EQ(file.readAll(), QByteArray("a\r\n1\r\n{ENTER}\r\n"));
+
+    // A new start has an empty editor, so Edit asks nothing.
+    tandrel.kill();
+    tandrel.waitForFinished(e2eDeadlineMs);
+    window = openEditor();
+    click(window, editLabel);
+    click(window, pathField);
+    for (const char* key : {"s", "a", "v", "e", "d", "period"})
+        tap(key);
+    const int shift = probe.pressKey("Shift_L");
+    for (const char* key : {"t", "d", "x"})
+        tap(key);
+    probe.releaseKey(shift);
+    click(window, panelButton);
+    EXPECT_EQ(awaitProgram(lines), lines);
+}
+
+} // namespace
