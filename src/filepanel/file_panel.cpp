@@ -86,19 +86,29 @@ void Tandrel::Drive1_Change() {
 
 void Tandrel::pointDirectoryList(const QString& path) {
     const QString shown = shownDirectory(path);
-    if (!platform.files.list(shown))
+    // One listing serves both lists: a directory of many files is read once per move.
+    const std::optional<QList<DirectoryEntry>> entries = platform.files.list(shown);
+    if (!entries)
         return;
     dir1Path = shown;
     dir1SelectedDrive = shown.left(2).toUpper();
     fillDriveList();
-    refreshDirectoryList();
-    Dir1_Change();
+    fillDirectoryList(*entries);
+    fillFileList(*entries);
+    composeFieldsForDirectory();
 }
 
 void Tandrel::refreshDirectoryList() {
+    fillDirectoryList(platform.files.list(dir1Path).value_or(QList<DirectoryEntry>{}));
+}
+
+void Tandrel::refreshFileList() {
+    fillFileList(platform.files.list(dir1Path).value_or(QList<DirectoryEntry>{}));
+}
+
+void Tandrel::fillDirectoryList(const QList<DirectoryEntry>& entries) {
     QStringList subdirectories;
-    for (const DirectoryEntry& entry :
-         platform.files.list(dir1Path).value_or(QList<DirectoryEntry>{}))
+    for (const DirectoryEntry& entry : entries)
         if (entry.isDirectory && !entry.name.startsWith(QLatin1Char('.')))
             subdirectories.append(entry.name);
     subdirectories.sort(Qt::CaseInsensitive);
@@ -111,10 +121,9 @@ void Tandrel::refreshDirectoryList() {
     }
 }
 
-void Tandrel::refreshFileList() {
+void Tandrel::fillFileList(const QList<DirectoryEntry>& entries) {
     QStringList names;
-    for (const DirectoryEntry& entry :
-         platform.files.list(dir1Path).value_or(QList<DirectoryEntry>{}))
+    for (const DirectoryEntry& entry : entries)
         if (!entry.isDirectory && !entry.name.startsWith(QLatin1Char('.')))
             names.append(entry.name);
     names.sort(Qt::CaseInsensitive);
@@ -133,6 +142,10 @@ void Tandrel::Dir1_Click() {
 
 void Tandrel::Dir1_Change() {
     refreshFileList();
+    composeFieldsForDirectory();
+}
+
+void Tandrel::composeFieldsForDirectory() {
     if (Text3->isVisible()) {
         Text7->hide();
         Command2->setText(QStringLiteral("Save"));

@@ -152,6 +152,9 @@ public:
     void fillDriveList();
     void refreshDirectoryList();
     void refreshFileList();
+    void fillDirectoryList(const QList<DirectoryEntry>& entries);
+    void fillFileList(const QList<DirectoryEntry>& entries);
+    void composeFieldsForDirectory(); // the dialog and save fields after a directory change
     void saveProgram();
     void openProgram();
     void startChosenRun();
