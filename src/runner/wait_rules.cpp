@@ -21,13 +21,21 @@ bool clipWaitOver(const QString& clipboard, const QString& expected) {
     return clipboard.startsWith(expected, Qt::CaseSensitive);
 }
 
+namespace {
+
+QChar separatorOf(const QString& path) {
+    return path.startsWith(QLatin1Char('/')) ? QLatin1Char('/') : QLatin1Char('\\');
+}
+
+} // namespace
+
 bool fileWaitOver(const QString& linePath, const std::optional<QString>& found) {
-    const QString name = linePath.mid(linePath.lastIndexOf(QLatin1Char('\\')) + 1).trimmed();
+    const QString name = linePath.mid(linePath.lastIndexOf(separatorOf(linePath)) + 1).trimmed();
     return found && found->trimmed() == name;
 }
 
 Status checkFileWaitPath(const QString& path) {
-    if (!path.contains(QLatin1Char('\\')))
+    if (!path.contains(separatorOf(path)))
         return Status::failure(QStringLiteral("The path names no directory."));
     return Status::ok();
 }

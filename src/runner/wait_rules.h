@@ -30,7 +30,8 @@ bool clipWaitOver(const QString& clipboard, const QString& expected);
 // `found` is the stored name that the file system returned for the path, if any.
 bool fileWaitOver(const QString& linePath, const std::optional<QString>& found);
 
-// A file wait compares the name after the last "\": a path without one cannot be waited for.
+// A file wait compares the name after the last "\" ("/" in a host path, which begins with
+// "/"): a path without one cannot be waited for.
 Status checkFileWaitPath(const QString& path);
 
 // How long the time phase of a week-day wait sleeps before it looks again: until the next
