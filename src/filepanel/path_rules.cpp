@@ -24,8 +24,11 @@ QString tokenPart(const QString& line) {
     return line.left(line.indexOf(QLatin1Char('}')) + 1);
 }
 
+// The directory list's path ends in a backslash only at a drive root; any other directory
+// gets one. A ":" before the last character is no sign of a root: "C:\DATA\:W" needs its
+// backslash too.
 QString endedForDirectory(QString line) {
-    if (line.size() < 2 || line.at(line.size() - 2) != QLatin1Char(':'))
+    if (!line.endsWith(backslash))
         line += backslash;
     return line;
 }

@@ -25,6 +25,7 @@ TEST(PathRules, DirectoryChangeRewritesTheDialogLine) {
          "second path replaced by a root"},
         {"{File Rename}C:\\OLD", "C:\\NEW", "{File Rename}C:\\NEW\\", "no separator yet"},
         {"{Pause}", "C:\\TEMP", "{Pause}", "other lines unchanged"},
+        {"{File Erase}", "N:\\CE\\:W", "{File Erase}N:\\CE\\:W\\", "\":\" in a name is no root"},
     };
     for (const TextCase& row : cases)
         EXPECT_EQ(lineAfterDirectoryChange(row.input, row.directory), row.expected) << row.reason;
