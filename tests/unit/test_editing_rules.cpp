@@ -1,9 +1,36 @@
+#include "dialogs/line_commit.h"
+#include "window/insertion.h"
 #include "window/line_editing_rules.h"
 #include "window/virtual_keys.h"
 
 #include <gtest/gtest.h>
 
 using namespace tandrel;
+
+// The common cases run through the window's own insertion in the GUI tests; these are the
+// remaining boundaries.
+TEST(Insertion, WhereTheNextLineGoes) {
+    using enum InsertionPlan::Action;
+    const struct {
+        const char* name;
+        int lineCount, selected;
+        bool editMode, editPromptStands;
+        InsertionPlan plan;
+    } rows[] = {
+        {"no blue line, edit prompt", 5, -1, false, true, {Append, 5, false, false, -1}},
+        {"last line blue", 5, 4, false, false, {InsertAbove, 4, false, true, 5}},
+        {"edit mode, no blue line", 5, -1, true, true, {Append, 5, false, false, -1}},
+        {"stale selection", 2, 7, false, false, {Append, 2, false, false, -1}},
+    };
+    for (const auto& row : rows) {
+        const InsertionPlan plan =
+            planInsertion(row.lineCount, row.selected, row.editMode, row.editPromptStands);
+        EXPECT_EQ(plan, row.plan) << row.name << ": action " << int(plan.action) << ", index "
+                                  << plan.index << ", remove " << plan.removeBlueLine << ", clear "
+                                  << plan.clearDialogPrompt << ", selection "
+                                  << plan.selectionAfter;
+    }
+}
 
 TEST(VirtualKeys, ToolkitKeysMapToTheWindowsCodes) {
     struct Case {
@@ -56,4 +83,43 @@ TEST(LineEditingRules, UndoRestoresTheSnapshotWithoutTrailingEmptyLines) {
     for (const Case& row : cases)
         EXPECT_EQ(restoreFromSnapshot(row.snapshot, row.selectedBefore), row.expected)
             << row.reason;
+}
+
+TEST(LineCommit, StopCountCountsBothFieldsExactly) {
+    struct Case {
+        const char* dialogField;
+        const char* editField;
+        int count;
+    };
+    const Case cases[] = {
+        {"{Stop}  That is the end.", " ", 1},
+        {"", "{Stop}Edited", 1},
+        {"{Stop}a", "{Stop}b", 2},
+        {"{stop}a", "{STOP}b", 0},
+        {" {Stop}", "x{Stop}", 0},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(stopCount(c.dialogField, c.editField), c.count)
+            << c.dialogField << " | " << c.editField;
+}
+
+TEST(LineCommit, TokensWithoutArgumentAreCutBare) {
+    const char* cases[][2] = {
+        {"{eXit}xyz", "{eXit}"},
+        {"{Start Again} and again", "{Start Again}"},
+        {"{Clip Paste}abc", "{Clip Paste}"},
+        {"{Clip Clear} ", "{Clip Clear}"},
+        // Other capitalisations, a token further in and other lines stay as typed.
+        {"{Exit}xyz", "{Exit}xyz"},
+        {"x{eXit}", "x{eXit}"},
+        {"{Wait}10", "{Wait}10"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(cutToBareToken(c[0]), QString::fromUtf8(c[1])) << c[0];
+}
+
+TEST(LineCommit, TheSaveButtonsCaptionChoosesTheField) {
+    EXPECT_EQ(committedLine("Save", "{Wait}5", "{Note}x"), QString("{Wait}5"));
+    EXPECT_EQ(committedLine("OK", "{Wait}5", "{Note}x"), QString("{Note}x"));
+    EXPECT_EQ(committedLine("ok", "{Wait}5", "{Note}x"), std::nullopt);
 }
