@@ -159,8 +159,9 @@ TEST(KeystrokeNotation, RejectsTextsThatCannotBeTyped) {
     }
 }
 
-// Every line of the installed samples is understood, and every text it sends types exactly
-// what the sample means.
+// Every key line of the installed samples types exactly what the sample means, and none is
+// ignored. (That their other lines read without error, the end-to-end check of the samples
+// shows.)
 TEST(KeystrokeNotation, EverySampleProgramLineRuns) {
     QStringList lines;
     for (const SampleProgram& sample : samplePrograms()) {
@@ -180,10 +181,6 @@ TEST(KeystrokeNotation, EverySampleProgramLineRuns) {
             expectKeys(modifierLineText(kind, script.rest), {type('F', alt)});
         else if (kind == LineKind::TextPaste)
             expectKeys(singleArgument(script), typed(singleArgument(script)));
-        EXPECT_TRUE(kind != LineKind::Wait || readWaitMilliseconds(script.rest));
-        EXPECT_TRUE(kind != LineKind::FileCopy || readTwoPaths(script.rest));
-        EXPECT_TRUE(kind != LineKind::Date || readDateLine(line));
-        EXPECT_TRUE(kind != LineKind::Days || readDaysLine(line));
         EXPECT_FALSE(kind == LineKind::Ignored || kind == LineKind::Ctrl || kind == LineKind::Shift)
             << "no sample line is of this kind";
     }
