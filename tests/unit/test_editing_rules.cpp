@@ -104,12 +104,13 @@ TEST(LineCommit, StopCountCountsBothFieldsExactly) {
 }
 
 TEST(LineCommit, TokensWithoutArgumentAreCutBare) {
+    // The four tokens lose what follows them; other capitalisations, a token further in and
+    // other lines stay as typed.
     const char* cases[][2] = {
         {"{eXit}xyz", "{eXit}"},
         {"{Start Again} and again", "{Start Again}"},
         {"{Clip Paste}abc", "{Clip Paste}"},
         {"{Clip Clear} ", "{Clip Clear}"},
-        // Other capitalisations, a token further in and other lines stay as typed.
         {"{Exit}xyz", "{Exit}xyz"},
         {"x{eXit}", "x{eXit}"},
         {"{Wait}10", "{Wait}10"},

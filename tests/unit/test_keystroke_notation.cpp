@@ -138,8 +138,8 @@ TEST(KeystrokeNotation, ParsesWhatTheTextMeansAndWritesItBack) {
 }
 
 TEST(KeystrokeNotation, RejectsTextsThatCannotBeTyped) {
+    // The text and a part of the reason that points at the fault.
     const QList<std::pair<QString, QString>> rows = {
-        // The text and a part of the reason that points at the fault.
         {"", "empty"},
         {"ab{cd", "position 3"},
         {"a}", "position 2"},
