@@ -25,7 +25,6 @@ TEST(RealPlatformWithoutX11, KeystrokesAndWindowsSayThatTheyNeedAnX11Session) {
     const Status sent = platform.keystrokes.send(QStringLiteral("abc"), true);
     EXPECT_FALSE(sent);
     EXPECT_EQ(sent.reason(), noX11Reason);
-    EXPECT_TRUE(sent.reason().contains(QStringLiteral("X11 or XWayland")));
     const Status activated = platform.windows.activate(QStringLiteral("Anything"));
     EXPECT_FALSE(activated);
     EXPECT_EQ(activated.reason(), noX11Reason);

@@ -26,6 +26,7 @@ protected:
     }
 
     QString host(const QString& relative) const { return temp.path() + u'/' + relative; }
+    // Creates the file and the directories above it.
     void put(const QString& relative, const QByteArray& content = "x") {
         QDir().mkpath(QFileInfo(host(relative)).absolutePath());
         QFile file(host(relative));
@@ -212,19 +213,14 @@ TEST_F(DriveFileSystemTest, PreparesTheSystemDriveReusingExistingDirectories) {
 }
 
 // Puts the environment back as it was when the test began.
-class EnvironmentGuard {
-public:
+struct EnvironmentGuard {
+    const QProcessEnvironment saved = QProcessEnvironment::systemEnvironment();
     ~EnvironmentGuard() {
-        for (const QString& name : QProcessEnvironment::systemEnvironment().keys()) {
-            if (!saved_.contains(name))
-                qunsetenv(qPrintable(name));
-        }
-        for (const QString& name : saved_.keys())
-            qputenv(qPrintable(name), saved_.value(name).toLocal8Bit());
+        for (const QString& name : QProcessEnvironment::systemEnvironment().keys())
+            qunsetenv(qPrintable(name));
+        for (const QString& name : saved.keys())
+            qputenv(qPrintable(name), saved.value(name).toLocal8Bit());
     }
-
-private:
-    const QProcessEnvironment saved_ = QProcessEnvironment::systemEnvironment();
 };
 
 TEST_F(DriveFileSystemTest, MapsDrivesFromTheEnvironment) {

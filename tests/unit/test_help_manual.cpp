@@ -13,70 +13,59 @@ QString lineAt(int index) {
     return index >= 0 && index < manual.size() ? manual[index] : QStringLiteral("<none>");
 }
 
+// Entries that are the beginning of an earlier or longer line land there, not on a heading of
+// their own: the line they land on, and the line before it where that matters.
+const struct {
+    const char* entry;
+    const char* landing; // nullptr: the entry finds nothing
+    const char* lineBefore;
+} elsewhere[] = {
+    {"Create", "Create", "Creating a New Program"},
+    {"Creating a New Program", "Creating a New Program", ""},
+    {"Focus", "Focus On             Focus on a window", nullptr},
+    {"Run", "Run Program       Run a program", nullptr},
+    {"Notations",
+     "Notations             Put notes in your programming which do not affect the program.",
+     nullptr},
+    {"Wait/Pause",
+     "Wait/Pause         Wait a number of 10ths of a second 10 = 1 sec, 600 = 1 minute", nullptr},
+    {"", "  CLICK ME", nullptr},
+    {"Window", "Window w/ Focus", "Focus on"},
+    {"Deleting lines", "Deleting lines of code from your program", ""},
+    {"How many", "How many of my programs can I run at one time?", ""},
+    {"Launching a program", "Launching a program  (Same as running a program)", nullptr},
+    {"Multiple programs", "Multiple programs running", nullptr},
+    {"Opening a program", "Opening a program  (Same as running a program)", nullptr},
+    {"Quitting", "Quitting a Tandrel program", nullptr},
+    {"Troubleshooting",
+     "Troubleshooting ERRORS which may occur while your programming is running:", ""},
+    {"Warranty", "Warranty:", ""},
+    {"End of Index", nullptr, nullptr},
+};
+
 } // namespace
 
-// Entries that are the beginning of an earlier line land there, not on their own heading.
 TEST(HelpManual, EntriesThatLandOnEarlierOrLongerLines) {
-    struct Case {
-        const char* entry;
-        const char* landing; // nullptr: the entry finds nothing
-        const char* lineBefore;
-    };
-    const Case cases[] = {
-        {"Create", "Create", "Creating a New Program"},
-        {"Creating a New Program", "Creating a New Program", ""},
-        {"Focus", "Focus On             Focus on a window", nullptr},
-        {"Run", "Run Program       Run a program", nullptr},
-        {"Notations",
-         "Notations             Put notes in your programming which do not affect "
-         "the program.",
-         nullptr},
-        {"Wait/Pause",
-         "Wait/Pause         Wait a number of 10ths of a second 10 = 1 sec, 600 = "
-         "1 minute",
-         nullptr},
-        {"", "  CLICK ME", nullptr},
-        {"Window", "Window w/ Focus", "Focus on"},
-        {"Deleting lines", "Deleting lines of code from your program", ""},
-        {"How many", "How many of my programs can I run at one time?", ""},
-        {"Launching a program", "Launching a program  (Same as running a program)", nullptr},
-        {"Multiple programs", "Multiple programs running", nullptr},
-        {"Opening a program", "Opening a program  (Same as running a program)", nullptr},
-        {"Quitting", "Quitting a Tandrel program", nullptr},
-        {"Troubleshooting",
-         "Troubleshooting ERRORS which may occur while your programming is running:", ""},
-        {"Warranty", "Warranty:", ""},
-        {"End of Index", nullptr, nullptr},
-    };
-    for (const Case& c : cases) {
-        const int line = topicLineOf(QString::fromUtf8(c.entry), manual);
-        if (!c.landing) {
-            EXPECT_EQ(line, -1) << c.entry;
+    for (const auto& row : elsewhere) {
+        const int line = topicLineOf(QString::fromUtf8(row.entry), manual);
+        if (!row.landing) {
+            EXPECT_EQ(line, -1) << row.entry;
             continue;
         }
-        EXPECT_EQ(lineAt(line), QString::fromUtf8(c.landing)) << c.entry;
-        if (c.lineBefore)
-            EXPECT_EQ(lineAt(line - 1), QString::fromUtf8(c.lineBefore)) << c.entry;
+        EXPECT_EQ(lineAt(line), QString::fromUtf8(row.landing)) << row.entry;
+        if (row.lineBefore) {
+            EXPECT_EQ(lineAt(line - 1), QString::fromUtf8(row.lineBefore)) << row.entry;
+        }
     }
 }
 
 // Every other entry is a heading line of its own, inside the block of headings of its topic.
 TEST(HelpManual, EveryOtherEntryLandsOnItsOwnHeading) {
-    const QStringList landingElsewhere = {"Focus",
-                                          "Run",
-                                          "Notations",
-                                          "Wait/Pause",
-                                          "",
-                                          "Window",
-                                          "Deleting lines",
-                                          "How many",
-                                          "Launching a program",
-                                          "Multiple programs",
-                                          "Opening a program",
-                                          "Quitting",
-                                          "Troubleshooting",
-                                          "Warranty",
-                                          "End of Index"};
+    QStringList landingElsewhere;
+    for (const auto& row : elsewhere) {
+        if (!row.landing || qstrcmp(row.landing, row.entry) != 0)
+            landingElsewhere << QString::fromUtf8(row.entry);
+    }
     const QStringList entries = helpIndexEntries();
     ASSERT_EQ(entries.size(), 93);
     for (const QString& entry : entries) {
@@ -93,42 +82,20 @@ TEST(HelpManual, EveryOtherEntryLandsOnItsOwnHeading) {
 }
 
 TEST(HelpManual, TopicsStandInTheirOrder) {
-    const QStringList firstHeadings = {"  CLICK ME",
-                                       "HELP GETTING STARTED",
-                                       "Creating a New Program",
-                                       "Edit",
-                                       "Helps",
-                                       "Sending keystrokes",
-                                       "Special functions",
-                                       "Clip clear",
-                                       "Deleting files",
-                                       "Deleting lines of code from your program",
-                                       "Focus\n",
-                                       "Notations\n",
-                                       "Run\n",
-                                       "Run Windows Programs",
-                                       "Start again",
-                                       "Stop 'til",
-                                       "Text paste",
-                                       "Timer Days",
-                                       "Wait/Pause\n",
-                                       "Undo",
-                                       "Test",
-                                       "Saving programs",
-                                       "Drive selection",
-                                       "Print",
-                                       "How many of my programs can I run at one time?",
-                                       "Ending a Tandrel program",
-                                       "Debugging",
-                                       "Errors",
-                                       "Uninstall Tandrel",
-                                       "Troubleshooting ERRORS",
-                                       "Warranty:",
-                                       "<< END OF HELPS >>"};
+    // A heading that ends in "$" asks for the whole line, past the introduction's list.
+    const QStringList firstHeadings =
+        QString("  CLICK ME|HELP GETTING STARTED|Creating a New Program|Edit|Helps|"
+                "Sending keystrokes|Special functions|Clip clear|Deleting files|"
+                "Deleting lines of code from your program|Focus$|Notations$|Run$|"
+                "Run Windows Programs|Start again|Stop 'til|Text paste|Timer Days|Wait/Pause$|Undo|"
+                "Test|Saving programs|Drive selection|Print|"
+                "How many of my programs can I run at one time?|Ending a Tandrel program|"
+                "Debugging|Errors|Uninstall Tandrel|Troubleshooting ERRORS|Warranty:|"
+                "<< END OF HELPS >>")
+            .split(u'|');
     int previous = -1;
     for (const QString& heading : firstHeadings) {
-        // A trailing newline asks for the whole line, past the introduction's list.
-        const bool whole = heading.endsWith(u'\n');
+        const bool whole = heading.endsWith(u'$');
         const QString text = whole ? heading.chopped(1) : heading;
         const int line = whole ? int(manual.indexOf(text)) : topicLineOf(text, manual);
         EXPECT_GT(line, previous) << text.toStdString();

@@ -1,19 +1,19 @@
 #include "runner/program_file.h"
 
+#include "../e2e/qt_printers.h"
 #include "platform/posix/drive_file_system.h"
+#include "runner/command_line.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QTemporaryDir>
-#include <ostream>
 
-void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
+QT_BEGIN_NAMESPACE
 void PrintTo(const QByteArray& bytes, std::ostream* out) {
     *out << bytes.toHex(' ').toStdString();
 }
+QT_END_NAMESPACE
 
 namespace tandrel {
 namespace {
@@ -24,58 +24,49 @@ QString text(const char16_t* utf16) {
 
 const QString smiley = QString::fromUcs4(U"\U0001F600", 1);
 
-TEST(ProgramFile, WritesEachLineWithCrLf) {
-    const QList<std::pair<QStringList, QByteArray>> rows = {
-        {{"{ALT}F", "{Wait}5", "{File Copy}C:\\a.txt * C:\\b.txt"},
-         "{ALT}F\r\n{Wait}5\r\n{File Copy}C:\\a.txt * C:\\b.txt\r\n"},
-        {{""}, "\r\n"},
-        {{}, ""},
-    };
-    for (const auto& [lines, bytes] : rows) {
-        EXPECT_EQ(encodeProgram(lines), bytes);
-        EXPECT_EQ(decodeProgram(bytes), lines);
-    }
-}
-
-TEST(ProgramFile, ReadsLineEndingsOfAnyFile) {
+TEST(ProgramFile, ReadsLineEndingsAndUtf8OrElseWindows1252) {
     const QList<std::pair<QByteArray, QStringList>> rows = {
         {"a\r\nb", {"a", "b"}},
         {"a\nb\r\nc\n", {"a", "b", "c"}},
         {"a\r\n\r\nb\r\n", {"a", "", "b"}},
         {"a\rb\r\n", {"a\rb"}},
         {"a\r\r\n", {"a\r"}},
+        {"caf\xE9", {text(u"caf\u00E9")}},
+        {"\x80 \x93quoted\x94 \x9F", {text(u"\u20AC \u201Cquoted\u201D \u0178")}},
+        // The bytes the code page leaves undefined read as the C1 controls of the same value.
+        {"\x81\x8D\x8F\x90\x9D", {text(u"\u0081\u008D\u008F\u0090\u009D")}},
+        {"caf\xC3\xA9", {text(u"caf\u00E9")}},
+        {"\xEF\xBB\xBF{Note}", {"{Note}"}},
+        // One invalid sequence anywhere makes the whole file 8-bit.
+        {"\xC3\xA9 \xE9", {text(u"\u00C3\u00A9 \u00E9")}},
+        {QByteArray("\x00\xFF\xFE\x00"
+                    "ab\r\n\xC0\x80\xED\xA0\x80",
+                    13),
+         {QString(QChar(0)) + QChar(0xFF) + QChar(0xFE) + QChar(0) + "ab",
+          text(u"\u00C0\u20AC\u00ED\u00A0\u20AC")}},
+        // A file cut off inside a UTF-8 sequence keeps its last character.
+        {"\xC3", {text(u"\u00C3")}},
     };
     for (const auto& [bytes, lines] : rows)
-        EXPECT_EQ(decodeProgram(bytes), lines) << bytes.toStdString();
+        EXPECT_EQ(decodeProgram(bytes), lines) << bytes.toHex().toStdString();
 }
 
-TEST(ProgramFile, ReadsUtf8OrElseWindows1252) {
-    const QList<std::pair<QByteArray, QString>> rows = {
-        {"caf\xE9", text(u"caf\u00E9")},
-        {"\x80 \x93quoted\x94 \x9F", text(u"\u20AC \u201Cquoted\u201D \u0178")},
-        // The bytes the code page leaves undefined read as the C1 controls of the same value.
-        {"\x81\x8D\x8F\x90\x9D", text(u"\u0081\u008D\u008F\u0090\u009D")},
-        {"caf\xC3\xA9", text(u"caf\u00E9")},
-        {"\xEF\xBB\xBF{Note}", "{Note}"},
-        // One invalid sequence anywhere makes the whole file 8-bit.
-        {"\xC3\xA9 \xE9", text(u"\u00C3\u00A9 \u00E9")},
-        // A file cut off inside a UTF-8 sequence keeps its last character.
-        {"\xC3", text(u"\u00C3")},
+TEST(ProgramFile, WritesCrLfAndWindows1252WhenEveryCharacterFitsElseUtf8) {
+    const QList<std::pair<QStringList, QByteArray>> rows = {
+        {{"{ALT}F", "{Wait}5", "{File Copy}C:\\a.txt * C:\\b.txt"},
+         "{ALT}F\r\n{Wait}5\r\n{File Copy}C:\\a.txt * C:\\b.txt\r\n"},
+        {{""}, "\r\n"},
+        {{}, ""},
+        {{text(u"caf\u00E9\u00FF")}, "caf\xE9\xFF\r\n"},
+        {{text(u"\u00E9 \u0416")}, "\xC3\xA9 \xD0\x96\r\n"},
+        // These two characters in Windows-1252 are the UTF-8 of one "\u00E9": written narrow
+        // they would come back as one.
+        {{text(u"\u00C3\u00A9")}, "\xC3\x83\xC2\xA9\r\n"},
     };
-    for (const auto& [bytes, line] : rows)
-        EXPECT_EQ(decodeProgram(bytes), QStringList{line}) << bytes.toHex().toStdString();
-}
-
-TEST(ProgramFile, WritesWindows1252WhenEveryCharacterFitsElseUtf8) {
-    const QList<std::pair<QString, QByteArray>> rows = {
-        {text(u"caf\u00E9\u00FF"), "caf\xE9\xFF\r\n"},
-        {text(u"\u00E9 \u0416"), "\xC3\xA9 \xD0\x96\r\n"},
-        // These two characters in Windows-1252 are the UTF-8 of one "é": written narrow
-        // they would come back as "é".
-        {text(u"\u00C3\u00A9"), "\xC3\x83\xC2\xA9\r\n"},
-    };
-    for (const auto& [line, bytes] : rows)
-        EXPECT_EQ(encodeProgram({line}), bytes) << line.toStdString();
+    for (const auto& [lines, bytes] : rows) {
+        EXPECT_EQ(encodeProgram(lines), bytes) << lines.join(u'|').toStdString();
+        EXPECT_EQ(decodeProgram(bytes), lines) << lines.join(u'|').toStdString();
+    }
 }
 
 TEST(ProgramFile, EveryProgramSurvivesWritingAndReading) {
@@ -98,15 +89,6 @@ TEST(ProgramFile, EightBitFilesSaveBackUnchanged) {
     }
     bytes += "\r\nsecond\r\n";
     EXPECT_EQ(encodeProgram(decodeProgram(bytes)), bytes);
-}
-
-TEST(ProgramFile, NulAndInvalidBytesLoad) {
-    static const char raw[] = "\x00\xFF\xFE\x00"
-                              "ab\r\n\xC0\x80\xED\xA0\x80\r\n\xC3";
-    const QStringList lines = decodeProgram(QByteArray(raw, sizeof raw - 1));
-    const QString first = QString(QChar(0)) + QChar(0xFF) + QChar(0xFE) + QChar(0) + "ab";
-    EXPECT_EQ(lines,
-              QStringList({first, text(u"\u00C0\u20AC\u00ED\u00A0\u20AC"), text(u"\u00C3")}));
 }
 
 TEST(ProgramFile, LoadsATenMegabyteLine) {
@@ -146,6 +128,47 @@ TEST(ProgramFile, ReadsAndWritesThroughTheFileSystem) {
     EXPECT_FALSE(failed);
     EXPECT_EQ(failed.reason(), files.write("C:\\PROGRAMS", "other\r\n").reason());
     EXPECT_FALSE(failed.reason().isEmpty());
+}
+
+TEST(CommandLine, FindsOnlyTheStoredNameExactly) {
+    QTemporaryDir drive;
+    ASSERT_TRUE(drive.isValid());
+    DriveFileSystem files({{QLatin1Char('C'), drive.path()}});
+    ASSERT_TRUE(files.makeDirectory(QStringLiteral("C:\\TANDREL\\")).ok);
+    ASSERT_TRUE(files.makeDirectory(QStringLiteral("C:\\TANDREL\\PROGRAMS\\")).ok);
+    for (const char* name : {"MINE.TDX", "Sample Calculator.TDX", "notes.txt"})
+        ASSERT_TRUE(files.write(QStringLiteral("C:\\TANDREL\\PROGRAMS\\") + name, "x").ok);
+
+    const QString programs = QStringLiteral("C:\\TANDREL\\PROGRAMS\\");
+    const struct {
+        const char* name;
+        const char* expected; // empty: not found
+        const char* reason;
+    } rows[] = {
+        {"MINE", "C:\\TANDREL\\PROGRAMS\\MINE.TDX", "\".TDX\" is appended"},
+        {"mine", "", "letter case must match the stored file"},
+        {"Sample Calculator.TDX", "C:\\TANDREL\\PROGRAMS\\Sample Calculator.TDX",
+         "a name with a dot is taken as it is"},
+        {"notes.txt", "C:\\TANDREL\\PROGRAMS\\notes.txt", "any ending once a dot is given"},
+        {"notes", "", "notes.TDX does not exist"},
+        {"M*", "", "a pattern never stands for another file"},
+        {"..\\MINE", "", "a directory in the name is not looked up"},
+    };
+    for (const auto& row : rows) {
+        const auto found = findCommandLineProgram(files, programs, QString::fromUtf8(row.name));
+        EXPECT_EQ(found.value_or(QString()), QString::fromUtf8(row.expected))
+            << row.name << ": " << row.reason;
+    }
+}
+
+TEST(CommandLine, JoinsWordsAndKnowsInstallationOptions) {
+    EXPECT_EQ(joinedArgument({QStringLiteral("Sample"), QStringLiteral("Notepad")}),
+              QStringLiteral("Sample Notepad"));
+    EXPECT_EQ(joinedArgument({}), QString());
+    for (const char* option : {"/x", "/X", "/u", "/U"})
+        EXPECT_TRUE(isInstallationOption(QString::fromUtf8(option))) << option;
+    for (const char* other : {"/y", "x", "/xx", ""})
+        EXPECT_FALSE(isInstallationOption(QString::fromUtf8(other))) << other;
 }
 
 } // namespace

@@ -1,0 +1,126 @@
+#include "dialogs/line_commit.h"
+#include "window/insertion.h"
+#include "window/line_editing_rules.h"
+#include "window/virtual_keys.h"
+
+#include <gtest/gtest.h>
+
+using namespace tandrel;
+
+// The common cases run through the window's own insertion in the GUI tests; these are the
+// remaining boundaries.
+TEST(Insertion, WhereTheNextLineGoes) {
+    using enum InsertionPlan::Action;
+    const struct {
+        const char* name;
+        int lineCount, selected;
+        bool editMode, editPromptStands;
+        InsertionPlan plan;
+    } rows[] = {
+        {"no blue line, edit prompt", 5, -1, false, true, {Append, 5, false, false, -1}},
+        {"last line blue", 5, 4, false, false, {InsertAbove, 4, false, true, 5}},
+        {"edit mode, no blue line", 5, -1, true, true, {Append, 5, false, false, -1}},
+        {"stale selection", 2, 7, false, false, {Append, 2, false, false, -1}},
+    };
+    for (const auto& row : rows) {
+        const InsertionPlan plan =
+            planInsertion(row.lineCount, row.selected, row.editMode, row.editPromptStands);
+        EXPECT_EQ(plan, row.plan) << row.name << ": action " << int(plan.action) << ", index "
+                                  << plan.index << ", remove " << plan.removeBlueLine << ", clear "
+                                  << plan.clearDialogPrompt << ", selection "
+                                  << plan.selectionAfter;
+    }
+}
+
+TEST(VirtualKeys, ToolkitKeysMapToTheWindowsCodes) {
+    struct Case {
+        int qtKey;
+        Qt::KeyboardModifiers modifiers;
+        int expected;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {Qt::Key_Z, Qt::ShiftModifier, 90, "letters are their capitals, whatever the modifiers"},
+        {Qt::Key_7, {}, 55, "digits are their characters"},
+        {Qt::Key_Exclam, Qt::ShiftModifier, 49, "a shifted symbol is the key it is typed on"},
+        {Qt::Key_Period, {}, 190, "punctuation has its own key"},
+        {Qt::Key_Backtab, Qt::ShiftModifier, 9, "Shift+Tab is Tab"},
+        {Qt::Key_Enter, Qt::KeypadModifier, 13, "the keypad's Enter is Enter"},
+        {Qt::Key_5, Qt::KeypadModifier, 101, "keypad digits are keys of their own"},
+        {Qt::Key_F16, {}, 127, "F16 comes through a temporary binding"},
+        {Qt::Key_AltGr, {}, 0, "AltGr only selects characters"},
+        {Qt::Key_Dead_Acute, {}, 0, "a dead key waits for its letter"},
+        {Qt::Key_Multi_key, {}, 0, "compose waits for its sequence"},
+        {Qt::Key_VolumeUp, {}, 0, "media keys"},
+    };
+    for (const Case& row : cases)
+        EXPECT_EQ(virtualKeyCode(row.qtKey, row.modifiers), row.expected) << row.reason;
+}
+
+TEST(LineEditingRules, LinesWithAnArgumentTokenAreEditable) {
+    for (const char* line :
+         {"{File Copy}C:\\A * C:\\B", "{File Rename}x", "{Clip Wait}Total", "{Wait}10",
+          "{Run Program}x", "{File Wait}x", "{Focus On}x", "{Text Paste}x", "{File Paste}x",
+          "{File Erase}x", "before {Note} after", "{Stop}"})
+        EXPECT_TRUE(isEditableLine(QString::fromUtf8(line))) << line;
+    for (const char* line : {"{WAIT}10", "{ALT}F", "{DAYS}1 10:00", "{Clip Paste}", "{eXit}"})
+        EXPECT_FALSE(isEditableLine(QString::fromUtf8(line))) << line;
+}
+
+TEST(LineEditingRules, UndoRestoresTheSnapshotWithoutTrailingEmptyLines) {
+    struct Case {
+        QStringList snapshot;
+        int selectedBefore;
+        UndoRestore expected;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {{"a", "b", "c"}, 1, {{"a", "b", "c"}, 1}, "more than two lines keep the blue line"},
+        {{"a", "b", "c"}, 5, {{"a", "b", "c"}, -1}, "a line beyond the program selects none"},
+        {{"a", "", "b", "", ""}, 2, {{"a", "", "b"}, 2}, "only trailing empty lines go"},
+        {{"", ""}, -1, {{}, -1}, "an all-empty snapshot becomes an empty program"},
+    };
+    for (const Case& row : cases)
+        EXPECT_EQ(restoreFromSnapshot(row.snapshot, row.selectedBefore), row.expected)
+            << row.reason;
+}
+
+TEST(LineCommit, StopCountCountsBothFieldsExactly) {
+    struct Case {
+        const char* dialogField;
+        const char* editField;
+        int count;
+    };
+    const Case cases[] = {
+        {"{Stop}  That is the end.", " ", 1},
+        {"", "{Stop}Edited", 1},
+        {"{Stop}a", "{Stop}b", 2},
+        {"{stop}a", "{STOP}b", 0},
+        {" {Stop}", "x{Stop}", 0},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(stopCount(c.dialogField, c.editField), c.count)
+            << c.dialogField << " | " << c.editField;
+}
+
+TEST(LineCommit, TokensWithoutArgumentAreCutBare) {
+    // The four tokens lose what follows them; other capitalisations, a token further in and
+    // other lines stay as typed.
+    const char* cases[][2] = {
+        {"{eXit}xyz", "{eXit}"},
+        {"{Start Again} and again", "{Start Again}"},
+        {"{Clip Paste}abc", "{Clip Paste}"},
+        {"{Clip Clear} ", "{Clip Clear}"},
+        {"{Exit}xyz", "{Exit}xyz"},
+        {"x{eXit}", "x{eXit}"},
+        {"{Wait}10", "{Wait}10"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(cutToBareToken(c[0]), QString::fromUtf8(c[1])) << c[0];
+}
+
+TEST(LineCommit, TheSaveButtonsCaptionChoosesTheField) {
+    EXPECT_EQ(committedLine("Save", "{Wait}5", "{Note}x"), QString("{Wait}5"));
+    EXPECT_EQ(committedLine("OK", "{Wait}5", "{Note}x"), QString("{Note}x"));
+    EXPECT_EQ(committedLine("ok", "{Wait}5", "{Note}x"), std::nullopt);
+}
