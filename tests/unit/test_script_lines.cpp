@@ -217,6 +217,12 @@ TEST(WaitRules, FileWaitNeedsTheStoredNameInTheSameCase) {
     EXPECT_TRUE(fileWaitOver("C:\\dir\\ close.txt ", QString("close.txt")));
     // A wildcard path never matches a stored name.
     EXPECT_FALSE(fileWaitOver("C:\\*.txt", QString("close.txt")));
+    // A host path names its file after the last "/".
+    EXPECT_TRUE(fileWaitOver("/tmp/go.txt", QString("go.txt")));
+    const std::pair<const char*, bool> usable[] = {
+        {"C:\\go.txt", true}, {"/tmp/go.txt", true}, {"go.txt", false}, {"C:go.txt", false}};
+    for (const auto& [path, ok] : usable)
+        EXPECT_EQ(checkFileWaitPath(path).isOk(), ok) << path;
 }
 
 TEST(WaitRules, TheTimePhaseSleepsUntilTheNextMinute) {
