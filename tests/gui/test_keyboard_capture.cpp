@@ -1,4 +1,4 @@
-#include "keyboard_fixture.h"
+#include "editor_fixture.h"
 #include "window/insertion.h"
 
 using namespace tandrel;
@@ -30,13 +30,7 @@ struct TypingCase {
     int blueLine = -1;
 };
 
-class TypingTest : public KeyboardTest {
-protected:
-    void SetUp() override {
-        KeyboardTest::SetUp();
-        window->Label1_Click();
-    }
-};
+using TypingTest = EditorTest;
 
 } // namespace
 
@@ -78,6 +72,7 @@ TEST_F(TypingTest, EveryKeyPressBecomesOneLine) {
         SCOPED_TRACE(row.reason);
         setProgram(row.program, row.blueLine);
         window->globals.LastKeyCode = 0;
+        window->Text2->selectAll();
         window->Text2->setFocus();
         fake.messages.asked.clear();
         fake.messages.script = QQueue<Answer>(row.answers);
@@ -145,9 +140,7 @@ TEST_F(TypingTest, TheFirstKeyRunsCreateWithoutItsQuestion) {
     for (const Case& row : cases) {
         SCOPED_TRACE(row.reason);
         window = std::make_unique<Tandrel>(fake.platform());
-        window->show();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        showWindow();
         if (!row.startScreen)
             window->Label1_Click();
         setProgram(row.loaded);
@@ -164,6 +157,7 @@ TEST_F(TypingTest, TheFirstKeyRunsCreateWithoutItsQuestion) {
 
 TEST_F(TypingTest, AKeyTypedWhileTheNoticeIsOpenIsRecordedOnce) {
     fake.messages.whileShown = [](const AskedBox&) { type({{Key_X}}); };
+    window->Text2->selectAll();
     type({{Key_Space}});
     // The blank is inserted once, as typed, whatever the field holds after the notice.
     EXPECT_EQ(lines().size(), 2);

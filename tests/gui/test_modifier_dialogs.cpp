@@ -1,4 +1,4 @@
-#include "keyboard_fixture.h"
+#include "editor_fixture.h"
 
 using namespace tandrel;
 
@@ -6,11 +6,10 @@ namespace {
 
 using enum Qt::Key;
 
-class DialogFieldTest : public KeyboardTest {
+class DialogFieldTest : public EditorTest {
 protected:
     void SetUp() override {
-        KeyboardTest::SetUp();
-        window->Label1_Click();
+        EditorTest::SetUp();
         window->Text3->setText("{ALT}");
         window->ShowAltDialog();
     }

@@ -16,54 +16,68 @@ const QColor designBarColour(128, 128, 255);
 
 } // namespace
 
-TEST_F(EditorTest, InsertionsWithoutBlueLineGoToTheEndInOrderAndShowTheEnd) {
-    const QStringList program = numbered(80);
-    setProgram(program);
-    window->List2->scrollToTop();
-    ASSERT_FALSE(lastLineInView());
-    insert("a");
-    insert("b");
-    insert("c");
-    EXPECT_EQ(lines(), program + QStringList({"a", "b", "c"}));
-    EXPECT_EQ(selectedRow(), -1);
-    EXPECT_EQ(window->List2->currentRow(), -1);
-    EXPECT_TRUE(lastLineInView());
-    expectTyping();
-}
-
-TEST_F(EditorTest, InsertionsAboveTheBlueLineKeepTheUsersOrder) {
-    setProgram({"l0", "l1", "l2", "l3"}, 2);
-    window->globals.LastClickedLine = 7;
-    insert("A");
-    insert("B");
-    EXPECT_EQ(lines(), QStringList({"l0", "l1", "A", "B", "l2", "l3"}));
-    EXPECT_EQ(selectedRow(), 4);
-    // The handler's own selection is no click: neither the click handler nor a colouring ran.
-    EXPECT_EQ(window->globals.LastClickedLine, 7);
-    EXPECT_EQ(backgroundOf(window->Command3), designBarColour);
-    expectTyping();
-}
-
-TEST_F(EditorTest, TheFirstLineAsBlueLine) {
-    setProgram({"l0", "l1"}, 0);
-    window->Label21->setText("Some dialog prompt");
-    insert("new");
-    EXPECT_EQ(lines(), QStringList({"new", "l0", "l1"}));
-    EXPECT_EQ(selectedRow(), 1);
-    EXPECT_EQ(window->Label21->text(), QString());
-}
-
-TEST_F(EditorTest, TheEditPromptMakesAnInsertionReplaceTheBlueLine) {
-    setProgram({"l0", "{Wait}10", "l2"}, 1);
-    window->Label21->setText(editPromptText);
-    window->Label21->hide();
-    insert("{Wait}20");
-    EXPECT_EQ(lines(), QStringList({"l0", "{Wait}20", "l2"}));
-    EXPECT_EQ(selectedRow(), -1);
-    EXPECT_EQ(window->Label21->text(), QString());
-    insert("next");
-    EXPECT_EQ(lines(), QStringList({"l0", "{Wait}20", "l2", "next"}));
-    expectTyping();
+TEST_F(EditorTest, InsertionsGoAboveTheBlueLineOrAtTheEndInTheUsersOrder) {
+    struct Row {
+        const char* reason;
+        QStringList program;
+        int blueLine;
+        QString prompt; // of the dialog panel
+        QStringList inserted;
+        QStringList expected;
+        int blueAfter;
+    };
+    const QStringList long80 = numbered(80);
+    const Row rows[] = {
+        {"no blue line: the end, shown",
+         long80,
+         -1,
+         "",
+         {"a", "b", "c"},
+         long80 + QStringList{"a", "b", "c"},
+         -1},
+        {"above the blue line",
+         {"l0", "l1", "l2", "l3"},
+         2,
+         "",
+         {"A", "B"},
+         {"l0", "l1", "A", "B", "l2", "l3"},
+         4},
+        {"the first line as blue line; a dialog prompt is cleared",
+         {"l0", "l1"},
+         0,
+         "Some dialog prompt",
+         {"new"},
+         {"new", "l0", "l1"},
+         1},
+        {"the edit prompt replaces the blue line, then the end",
+         {"l0", "{Wait}10", "l2"},
+         1,
+         editPromptText,
+         {"{Wait}20", "next"},
+         {"l0", "{Wait}20", "l2", "next"},
+         -1},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.reason);
+        setProgram(row.program, row.blueLine);
+        window->List2->scrollToTop();
+        window->Label21->setText(row.prompt);
+        window->Label21->hide();
+        window->globals.LastClickedLine = 7;
+        for (const QString& line : row.inserted)
+            insert(line);
+        EXPECT_EQ(lines(), row.expected);
+        EXPECT_EQ(selectedRow(), row.blueAfter);
+        EXPECT_EQ(window->Label21->text(), QString());
+        if (row.blueAfter < 0) {
+            EXPECT_EQ(window->List2->currentRow(), -1);
+            EXPECT_TRUE(lastLineInView());
+        }
+        // The handler's own selection is no click: neither the click handler nor a colouring ran.
+        EXPECT_EQ(window->globals.LastClickedLine, 7);
+        EXPECT_EQ(backgroundOf(window->Command3), designBarColour);
+        expectTyping();
+    }
 }
 
 TEST_F(EditorTest, EveryChangeTakesTheUndoSnapshotFirst) {
@@ -141,12 +155,12 @@ TEST_F(EditorTest, TheBarAndAClickOnALineMoveTheInsertionPoint) {
 }
 
 TEST_F(EditorTest, OneClickLinesGoThroughTheCommonInsertion) {
-    const std::pair<ClickLabel * Tandrel::*, const char*> cases[] = {
+    const std::pair<ClickLabel * Tandrel::*, const char*> rows[] = {
         {&Tandrel::Label8, "{Clip Paste}"},
         {&Tandrel::Label9, "{Clip Clear}"},
         {&Tandrel::Label22, "{Start Again}"},
         {&Tandrel::Label30, "{eXit}"}};
-    for (const auto& [button, line] : cases) {
+    for (const auto& [button, line] : rows) {
         SCOPED_TRACE(line);
         setProgram({"l0", "l1"}, 1);
         click(window.get()->*button);
