@@ -18,44 +18,25 @@ const QColor designBarColour(128, 128, 255);
 
 TEST_F(EditorTest, InsertionsGoAboveTheBlueLineOrAtTheEndInTheUsersOrder) {
     struct Row {
-        const char* reason;
         QStringList program;
         int blueLine;
         QString prompt; // of the dialog panel
         QStringList inserted;
         QStringList expected;
         int blueAfter;
+        const char* reason;
     };
     const QStringList long80 = numbered(80);
     const Row rows[] = {
-        {"no blue line: the end, shown",
-         long80,
-         -1,
-         "",
-         {"a", "b", "c"},
-         long80 + QStringList{"a", "b", "c"},
-         -1},
-        {"above the blue line",
-         {"l0", "l1", "l2", "l3"},
-         2,
-         "",
-         {"A", "B"},
-         {"l0", "l1", "A", "B", "l2", "l3"},
-         4},
-        {"the first line as blue line; a dialog prompt is cleared",
-         {"l0", "l1"},
-         0,
-         "Some dialog prompt",
-         {"new"},
-         {"new", "l0", "l1"},
-         1},
-        {"the edit prompt replaces the blue line, then the end",
-         {"l0", "{Wait}10", "l2"},
-         1,
-         editPromptText,
-         {"{Wait}20", "next"},
-         {"l0", "{Wait}20", "l2", "next"},
-         -1},
+        Row(long80, -1, "", {"a", "b", "c"}, long80 + QStringList{"a", "b", "c"}, -1,
+            "no blue line: the end, shown"),
+        Row({"l0", "l1", "l2", "l3"}, 2, "", {"A", "B"}, {"l0", "l1", "A", "B", "l2", "l3"}, 4,
+            "above the blue line"),
+        Row({"l0", "l1"}, 0, "Some dialog prompt", {"new"}, {"new", "l0", "l1"}, 1,
+            "the first line as blue line; a dialog prompt is cleared"),
+        Row({"l0", "{Wait}10", "l2"}, 1, editPromptText, {"{Wait}20", "next"},
+            {"l0", "{Wait}20", "l2", "next"}, -1,
+            "the edit prompt replaces the blue line, then the end"),
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.reason);
@@ -64,8 +45,14 @@ TEST_F(EditorTest, InsertionsGoAboveTheBlueLineOrAtTheEndInTheUsersOrder) {
         window->Label21->setText(row.prompt);
         window->Label21->hide();
         window->globals.LastClickedLine = 7;
-        for (const QString& line : row.inserted)
+        for (const QString& line : row.inserted) {
             insert(line);
+            // Every change takes the undo snapshot first.
+            if (line == row.inserted.first())
+                EXPECT_EQ(textsOf(window->List6), row.program);
+            EXPECT_TRUE(window->Command9->isEnabled());
+            EXPECT_EQ(backgroundOf(window->Command9), colour(PaletteColour::Yellow));
+        }
         EXPECT_EQ(lines(), row.expected);
         EXPECT_EQ(selectedRow(), row.blueAfter);
         EXPECT_EQ(window->Label21->text(), QString());
@@ -77,30 +64,6 @@ TEST_F(EditorTest, InsertionsGoAboveTheBlueLineOrAtTheEndInTheUsersOrder) {
         EXPECT_EQ(window->globals.LastClickedLine, 7);
         EXPECT_EQ(backgroundOf(window->Command3), designBarColour);
         expectTyping();
-    }
-}
-
-TEST_F(EditorTest, EveryChangeTakesTheUndoSnapshotFirst) {
-    EXPECT_FALSE(window->Command9->isEnabled());
-    const QList<std::function<void()>> changes = {
-        [&] { insert("a"); },
-        [&] {
-            window->List2->setCurrentRow(0);
-            click(window->Label8);
-        },
-        [&] {
-            click(window->Label18);
-            window->Text3->setText("{Wait}5");
-            click(window->Command4);
-        },
-    };
-    for (const auto& change : changes) {
-        const QStringList before = lines();
-        change();
-        EXPECT_NE(lines(), before);
-        EXPECT_EQ(textsOf(window->List6), before);
-        EXPECT_TRUE(window->Command9->isEnabled());
-        EXPECT_EQ(backgroundOf(window->Command9), colour(PaletteColour::Yellow));
     }
 }
 
@@ -168,6 +131,7 @@ TEST_F(EditorTest, OneClickLinesGoThroughTheCommonInsertion) {
         EXPECT_EQ(selectedRow(), 2);
         EXPECT_EQ(window->Text3->text(), line);
         EXPECT_TRUE(window->Text3->isHidden());
+        EXPECT_EQ(textsOf(window->List6), QStringList({"l0", "l1"}));
         expectTyping();
     }
     EXPECT_EQ(fake.processEnd.ends, 0);

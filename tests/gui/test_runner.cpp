@@ -7,17 +7,21 @@ using namespace tandrel;
 
 namespace {
 
-const QString stopTitle = "OK continues - Cancel stops program";
 const QString general = "Your program encountered an error on this line.";
-const QString pointAt = "  When you press 'OK' I will put the cursor on the program line "
-                        "containing the error.";
 const QString noStar = ".  Did you leave out the '*' between the file names, or does the "
-                       "directory or file not exist?" +
-                       pointAt;
-const QString noPasteFile = ".  The file you wish to paste from does not exist." + pointAt;
+                       "directory or file not exist?";
+const QString eraseFailed =
+    ".  The file you wish to erase, %1 either does not exist, or it is in use "
+    "by another program so that it can not be erased.";
+const QString noPasteFile = ".  The file you wish to paste from does not exist.";
+const QString emptyClipboard = ".  You selected to paste the contents of the clipboard and "
+                               "there is nothing in the clipboard to paste.";
 
-QString lineError(int line, const QString& ending) {
-    return QString("You have an error in your program on line %1").arg(line) + ending;
+QString lineError(int line, const QString& ending, const QString& note = {}) {
+    return QString("You have an error in your program on line %1").arg(line) + ending +
+           "  When you press 'OK' I will put the cursor on the program line containing the "
+           "error." +
+           note;
 }
 
 // Thrown from a wait to end a run that would otherwise wait for ever.
@@ -44,147 +48,99 @@ protected:
 
 TEST_F(RunnerTest, EveryLineKindSendsWaitsOrEndsAsItSays) {
     struct Row {
-        const char* reason;
         QStringList program;
         QStringList sent;
-        QStringList boxes = {};
-        int ends = 0;
-        qint64 waitedMs = 0;
-        QList<Answer> answers = {};
-        std::function<void()> prepare = {};
-        std::function<void()> check = {};
+        QStringList boxes;
+        int ends;
+        qint64 waitedMs;
+        const char* reason;
     };
-    int polls = 0;
     const Row rows[] = {
-        {"an empty program says so", {}, {}, {"You have not written or loaded a program to run."}},
-        {"key lines send their notation; notes, blanks and unknown tokens send nothing",
-         {"a", "%", "(", "{ENTER}", "{F8}", "{ALT}F", "{ALT}FX", "{ALT}{F4}", "{SHIFT}", "{CTRL}AB",
-          "{Exit}", "ab", "{F17}", "{SPACE}", "{Enter}", "", "{Note}  nothing at all",
-          "{Text Paste}50% off"},
-         {"a", "{%}", "(", "{ENTER}", "{F8}", "%F", "%(FX)", "%({F4})", "+", "^(AB)", "50% off",
-          "~"}},
-        {"pastes send their text then Enter; Clip Clear empties the clipboard",
-         {"{Clip Paste}", "{File Paste}C:\\PASTE.TXT", "{Clip Clear}", "{Clip Paste}"},
-         {"from the clipboard", "~", "first line", "~"},
-         {lineError(4, ".  You selected to paste the contents of the clipboard and there is "
-                       "nothing in the clipboard to paste." +
-                           pointAt),
-          general},
-         0,
-         0,
-         {},
-         [&] {
-             fake.clipboard.content = "from the clipboard";
-             writeHostFile("paste.txt", "first line\r\nsecond line\r\n");
-         }},
-        {"eXit ends the process and runs nothing after it", {"a", "{eXit}", "b"}, {"a"}, {}, 1},
-        {"Stop continues on OK and ends on Cancel",
-         {"{Stop}  Done  ", "a", "{Stop}Second", "b"},
-         {"a"},
-         {"Done", "Second"},
-         1,
-         0,
-         {Answer::Ok, Answer::Cancel}},
-        {"Start Again repeats from the first line until Cancel",
-         {"a", "{Stop}again?", "{Start Again}", "never"},
-         QStringList(51, "a"),
-         QStringList(51, "again?"),
-         1,
-         0,
-         QList<Answer>(50, Answer::Ok) << Answer::Cancel},
-        {"waits are tenths of a second", {"{Wait}5", "{Wait}0", "{Wait}600"}, {}, {}, 0, 60'500},
-        {"files are copied, renamed and erased on the drive",
-         {"{File Copy}C:\\A.TXT * C:\\b.txt", "{File Rename}C:\\b.txt * C:\\c.txt",
-          "{File Erase}C:\\a.txt", "{File Paste}C:\\c.txt", "{File Paste}C:\\b.txt"},
-         {"alpha", "~"},
-         {lineError(5, noPasteFile), general},
-         0,
-         0,
-         {},
-         [&] { writeHostFile("a.txt", "alpha"); },
-         [&] { EXPECT_FALSE(QFile::exists(hostFile("a.txt"))); }},
-        {"File Wait polls every 2 s for the name in its own case",
-         {"{File Wait}C:\\close.txt"},
-         {},
-         {},
-         0,
-         5 * 2000,
-         {},
-         [&] {
-             fake.clock.onWait = [&] {
-                 if (++polls == 2)
-                     writeHostFile("CLOSE.TXT", "");
-                 if (polls == 5) {
-                     QFile::remove(hostFile("CLOSE.TXT"));
-                     writeHostFile("close.txt", "");
-                 }
-             };
-         }},
-        {"Clip Wait polls until the clipboard begins with the text in its case",
-         {"{Clip Wait}  Total  "},
-         {},
-         {},
-         0,
-         3 * 2000,
-         {},
-         [&] {
-             fake.clipboard.content = "total: 12";
-             fake.clock.onWait = [&] {
-                 if (++polls == 3)
-                     fake.clipboard.content = "Total: 12";
-             };
-         }},
+        Row({}, {}, {"You have not written or loaded a program to run."}, 0, 0, "empty program"),
+        Row({"a", "%", "(", "{ENTER}", "{F8}", "{ALT}F", "{ALT}FX", "{ALT}{F4}", "{SHIFT}",
+             "{CTRL}AB", "{Exit}", "ab", "{F17}", "{SPACE}", "{Enter}", "", "{Note}  nothing",
+             "{Text Paste}50% off"},
+            {"a", "{%}", "(", "{ENTER}", "{F8}", "%F", "%(FX)", "%({F4})", "+", "^(AB)", "50% off",
+             "~"},
+            {}, 0, 0, "key lines send their notation; other lines nothing"),
+        Row({"{Clip Paste}", "{File Paste}C:\\PASTE.TXT", "{Clip Clear}", "{Clip Paste}"},
+            {"from the clipboard", "~", "first line", "~"}, {lineError(4, emptyClipboard), general},
+            0, 0, "pastes, then Enter; Clip Clear empties"),
+        Row({"a", "{eXit}", "b"}, {"a"}, {}, 1, 0, "eXit ends the process"),
+        Row({"{Stop}  Done  ", "a"}, {"a"}, {"Done"}, 0, 0, "Stop continues on OK"),
+        Row({"a", "{Stop}again?", "{Start Again}", "never"}, QStringList(51, "a"),
+            QStringList(51, "again?"), 1, 0, "Start Again repeats until Stop is cancelled"),
+        Row({"{Wait}5", "{Wait}0", "{Wait}600"}, {}, {}, 0, 60'500, "tenths of a second"),
+        Row({"{File Copy}C:\\A.TXT * C:\\b.txt", "{File Rename}C:\\b.txt * C:\\c.txt",
+             "{File Paste}C:\\c.txt", "{File Paste}C:\\b.txt"},
+            {"alpha", "~"}, {lineError(4, noPasteFile), general}, 0, 0, "copied, then moved"),
+        Row({"{File Erase}C:\\a.txt", "{File Paste}C:\\a.txt"}, {},
+            {lineError(2, noPasteFile), general}, 0, 0, "erased"),
+        Row({"{File Wait}C:\\close.txt"}, {}, {}, 0, 5 * 2000, "polls for the name in its case"),
+        Row({"{Clip Wait}  Total  "}, {}, {}, 0, 3 * 2000, "polls for the text in its case"),
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.reason);
         window = std::make_unique<Tandrel>(fake.platform());
         fake.keystrokes.sent.clear();
         fake.messages.asked.clear();
-        fake.messages.script = QQueue<Answer>(row.answers);
-        fake.clock.onWait = {};
-        fake.clock.waitedMs = 0;
+        fake.messages.script = QQueue<Answer>(QList<Answer>(50, Answer::Ok) << Answer::Cancel);
         fake.processEnd.ends = 0;
-        polls = 0;
-        if (row.prepare)
-            row.prepare();
+        fake.clock.waitedMs = 0;
+        fake.clipboard.content = "from the clipboard";
+        writeHostFile("paste.txt", "first line\r\nsecond line\r\n");
+        writeHostFile("a.txt", "alpha");
+        for (const char* name : {"close.txt", "CLOSE.TXT"})
+            QFile::remove(hostFile(name));
+        // What the desktop does while a line waits: first the wrong case, then the right one.
+        int polls = 0;
+        fake.clock.onWait = [&] {
+            if (++polls == 1)
+                fake.clipboard.content = "total: 12";
+            if (polls == 2)
+                writeHostFile("CLOSE.TXT", "");
+            if (polls == 3)
+                fake.clipboard.content = "Total: 12";
+            if (polls == 5) {
+                QFile::remove(hostFile("CLOSE.TXT"));
+                writeHostFile("close.txt", "");
+            }
+        };
         run(row.program);
         EXPECT_EQ(fake.keystrokes.sent, row.sent);
         EXPECT_EQ(fake.messages.texts(), row.boxes);
-        for (const AskedBox& box : fake.messages.asked)
-            EXPECT_EQ(box.title, box.buttons == Buttons::OkCancel ? stopTitle : QString("Tandrel"));
-        EXPECT_EQ(fake.messages.unexpectedQuestions, 0);
+        for (const AskedBox& box : fake.messages.asked) {
+            const bool stop = box.buttons == Buttons::OkCancel;
+            EXPECT_EQ(box.title, stop ? "OK continues - Cancel stops program" : "Tandrel");
+        }
         EXPECT_EQ(fake.processEnd.ends, row.ends);
         EXPECT_EQ(fake.clock.waitedMs, row.waitedMs);
-        if (row.check)
-            row.check();
     }
 }
 
 TEST_F(RunnerTest, TimerLinesContinueOnceTheirMomentHasCome) {
-    // 2026-12-07 is a Monday; an invalid end: the line waits for ever.
-    const QDate monday(2026, 12, 7);
-    struct Row {
+    // Days from Monday 2026-12-07; an invalid end: the line waits for ever.
+    const auto at = [](int day, int hour, int minute, int second = 0) {
+        return QDateTime(QDate(2026, 12, 7 + day), QTime(hour, minute, second));
+    };
+    const QString monFri = "{DAYS}Mondays,Fridays, 2:05:00 PM";
+    const QString allDays = "{DAYS}All_Days, 12:05 PM";
+    const struct {
         QString line;
-        QDateTime start;
-        QDateTime earliestEnd;
+        QDateTime start, earliestEnd;
+    } rows[] = {
+        {"{DATE}2026 - December, 7   3:30 PM", at(0, 16, 0), at(0, 16, 0)},
+        {"{DATE}2026 - December, 7   4:58:20 PM", at(0, 16, 0), at(0, 16, 58)},
+        {"{DATE}2026 - December, 6   4:58 PM", at(0, 16, 0), {}},
+        {monFri, at(0, 13, 0), at(0, 14, 5)},
+        {monFri, at(4, 15, 0), at(4, 15, 0)},
+        {monFri, at(1, 9, 0), at(4, 14, 5)},
+        {allDays, at(0, 11, 0), at(0, 12, 5)},
+        {allDays, at(0, 13, 0), at(0, 13, 0)},
+        {"{DAYS}All_Days, 12:05 AM", at(0, 0, 1), at(0, 0, 5)},
+        {"{DAYS}Tuesdays, 0:05", at(0, 23, 59, 30), at(1, 0, 5)},
     };
-    const Row rows[] = {
-        {"{DATE}2026 - December, 7   3:30 PM", {monday, QTime(16, 0)}, {monday, QTime(16, 0)}},
-        {"{DATE}2026 - December, 7   4:58:20 PM", {monday, QTime(16, 0)}, {monday, {16, 58}}},
-        {"{DATE}2026 - December, 6   4:58 PM", {monday, QTime(16, 0)}, {}},
-        {"{DAYS}Mondays,Fridays, 2:05:00 PM", {monday, QTime(13, 0)}, {monday, QTime(14, 5)}},
-        {"{DAYS}Mondays,Fridays, 2:05:00 PM",
-         {monday.addDays(4), QTime(15, 0)},
-         {monday.addDays(4), QTime(15, 0)}},
-        {"{DAYS}Mondays,Fridays, 2:05:00 PM",
-         {monday.addDays(1), QTime(9, 0)},
-         {monday.addDays(4), QTime(14, 5)}},
-        {"{DAYS}All_Days, 12:05 PM", {monday, QTime(11, 0)}, {monday, QTime(12, 5)}},
-        {"{DAYS}All_Days, 12:05 PM", {monday, QTime(13, 0)}, {monday, QTime(13, 0)}},
-        {"{DAYS}All_Days, 12:05 AM", {monday, QTime(0, 1)}, {monday, QTime(0, 5)}},
-        {"{DAYS}Tuesdays, 0:05", {monday, QTime(23, 59, 30)}, {monday.addDays(1), QTime(0, 5)}},
-    };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         SCOPED_TRACE(row.line.toStdString() + " from " + row.start.toString().toStdString());
         fake.clock.wallClock = row.start;
         fake.clock.waitedMs = 0;
@@ -202,8 +158,7 @@ TEST_F(RunnerTest, TimerLinesContinueOnceTheirMomentHasCome) {
         EXPECT_EQ(fake.keystrokes.sent, QStringList{"a"});
         EXPECT_GE(fake.clock.now(), row.earliestEnd);
         EXPECT_LT(fake.clock.now(), row.earliestEnd.addSecs(21));
-        if (row.earliestEnd == row.start)
-            EXPECT_EQ(fake.clock.waitedMs, 0);
+        EXPECT_EQ(fake.clock.waitedMs == 0, row.earliestEnd == row.start);
         EXPECT_TRUE(fake.messages.asked.isEmpty());
     }
 }
@@ -214,6 +169,7 @@ TEST_F(RunnerTest, ARunRestoresCaptionProgramAndWindowSize) {
     QString captionDuringRun;
     fake.messages.whileShown = [&](const AskedBox&) { captionDuringRun = window->windowTitle(); };
     fake.messages.willAnswer(Answer::Ok);
+    fake.messages.willAnswer(Answer::Cancel);
     run({"{Stop}x", "b"});
     EXPECT_EQ(captionDuringRun, "MINE - Tandrel");
     EXPECT_EQ(window->windowTitle(), "Tandrel");
@@ -222,43 +178,35 @@ TEST_F(RunnerTest, ARunRestoresCaptionProgramAndWindowSize) {
     EXPECT_EQ(window->List2->count(), 2);
     EXPECT_EQ(window->List2->currentRow(), -1);
     EXPECT_EQ(window->size(), QSize(400, 300));
+
+    // Cancel on a Stop box ends the process and runs no line after it.
+    run({"{Stop}x", "b"});
+    EXPECT_EQ(fake.processEnd.ends, 1);
+    EXPECT_EQ(fake.keystrokes.sent, QStringList{"b"});
 }
 
 TEST_F(RunnerTest, AFailingLineIsSelectedAndNamedWithItsMessagesInOrder) {
-    struct Row {
+    const QString focusNote = "  Note: You must specify a valid Window Title to Focus upon.  The "
+                              "window you specify must exist when this line of code executes.";
+    const struct {
         QString failing;
-        QString specificEnding; // empty: only the general message
-    };
-    const Row rows[] = {
+        QString ending; // empty: only the general message
+        QString note = {};
+    } rows[] = {
         {"{File Copy}C:\\nothere.txt * C:\\x.txt", noStar},
         {"{File Copy}C:\\a.txt*C:\\b.txt", noStar},
         {"{File Rename}D:\\a.txt * C:\\b.txt", noStar},
-        {"{File Erase}C:\\nothere.txt",
-         ".  The file you wish to erase, C:\\nothere.txt either does not exist, or it is in use "
-         "by another program so that it can not be erased." +
-             pointAt},
-        {"{File Erase}C:\\..\\..\\etc\\hostname",
-         ".  The file you wish to erase, C:\\..\\..\\etc\\hostname either does not exist, or it "
-         "is in use by another program so that it can not be erased." +
-             pointAt},
+        {"{File Erase}C:\\nothere.txt", eraseFailed.arg("C:\\nothere.txt")},
+        {"{File Erase}C:\\..\\..\\etc\\hostname", eraseFailed.arg("C:\\..\\..\\etc\\hostname")},
         {"{File Paste}C:\\nothere.txt", noPasteFile},
-        {"{Run Program}C:\\nothere.exe",
-         ".  The program you wish to run cannot be found in the directory, or by the file name "
-         "you specified." +
-             pointAt},
+        {"{Run Program}C:\\nothere.exe", ".  The program you wish to run cannot be found in the "
+                                         "directory, or by the file name you specified."},
         {"{Focus On}No such window",
-         ".  The window you wish to focus upon does not exist by the name you specified." +
-             pointAt +
-             "  Note: You must specify a valid Window Title to Focus upon.  The window you "
-             "specify must exist when this line of code executes."},
-        {"{Clip Paste}",
-         ".  You selected to paste the contents of the clipboard and there is nothing in the "
-         "clipboard to paste." +
-             pointAt},
-        {"{Text Paste}",
-         ".  You have selected to paste text, but you did not specify any text to paste when you "
-         "wrote this program." +
-             pointAt},
+         ".  The window you wish to focus upon does not exist by the name you specified.",
+         focusNote},
+        {"{Clip Paste}", emptyClipboard},
+        {"{Text Paste}", ".  You have selected to paste text, but you did not specify any text "
+                         "to paste when you wrote this program."},
         {"{Wait}abc", ""},
         {"{File Wait}close.txt", ""},
         {"{DAYS} 2:05:00 PM", ""},
@@ -267,22 +215,21 @@ TEST_F(RunnerTest, AFailingLineIsSelectedAndNamedWithItsMessagesInOrder) {
         {"{TAB}", ""},
     };
     fake.keystrokes.failingText = "{TAB}";
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         SCOPED_TRACE(row.failing.toStdString());
         window = std::make_unique<Tandrel>(fake.platform());
         fake.keystrokes.sent.clear();
         window->globals.PanelMode = 2;
         window->Picture1->show();
         // The failing line is the third of four; as the last line it is named the same way.
-        for (const bool last : {false, true}) {
+        for (const QStringList& program :
+             {QStringList{"x", "y", row.failing, "z"}, QStringList{"x", "y", row.failing}}) {
             fake.messages.asked.clear();
-            run(last ? QStringList{"x", "y", row.failing}
-                     : QStringList{"x", "y", row.failing, "z"});
+            run(program);
             QStringList expected;
-            if (!row.specificEnding.isEmpty())
-                expected << lineError(3, row.specificEnding);
-            expected << general;
-            EXPECT_EQ(fake.messages.texts(), expected);
+            if (!row.ending.isEmpty())
+                expected << lineError(3, row.ending, row.note);
+            EXPECT_EQ(fake.messages.texts(), expected << general);
             for (const AskedBox& box : fake.messages.asked)
                 EXPECT_EQ(std::pair(box.title, box.buttons),
                           std::pair(QString("Tandrel"), Buttons::Ok));
@@ -291,8 +238,7 @@ TEST_F(RunnerTest, AFailingLineIsSelectedAndNamedWithItsMessagesInOrder) {
         EXPECT_EQ(backgroundOf(window->Command3), classicColour(PaletteColour::LightGreen));
         EXPECT_EQ(window->globals.PanelMode, 0);
         EXPECT_TRUE(window->Picture1->isHidden());
-        EXPECT_FALSE(window->Command1->isHidden());
-        EXPECT_FALSE(window->Command8->isHidden());
+        EXPECT_FALSE(window->Command1->isHidden() || window->Command8->isHidden());
         EXPECT_TRUE(window->windowState() & Qt::WindowMaximized);
         EXPECT_EQ(window->windowTitle(), "Tandrel");
         EXPECT_FALSE(fake.keystrokes.sent.contains("z"));

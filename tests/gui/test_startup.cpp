@@ -72,6 +72,7 @@ protected:
 
     void forgetWhatHappened() {
         fake.messages.asked.clear();
+        fake.messages.script.clear();
         fake.shortcuts.created.clear();
         fake.shortcuts.removed.clear();
         fake.processEnd.ends = 0;
@@ -132,54 +133,32 @@ TEST_F(Startup, TheArgumentInstallsUpdatesOrRemoves) {
         "select Add/Remove Programs and select to remove Tandrel.  This will complete the "
         "uninstall.";
     struct Row {
-        const char* reason;
         QString argument;
-        bool installedBefore; // then the installed program and samples are made stale
-        QList<Answer> answers;
+        bool installedBefore; // then the installed program and a sample are made stale
+        Answer answer;        // to the uninstall question
         QStringList messages;
         bool exeRefreshed;
         int shortcutsCreated;
-        QString stuckName = {};
-        bool linkOutside = false;
-        QStringList survivors = {}; // relative to drive C's root, after a removal
+        QString stuckName;
+        QStringList survivors; // on drive C, after a removal
+        const char* reason;
     };
+    const QString readMe = "/TANDREL/PROGRAMS/Read Me", link = "/TANDREL/outside-link";
+    const QString outside = "/outside.txt", exe = "/TANDREL/Tandrel.exe";
     const Row rows[] = {
-        {"a first start installs everything", "", false, {}, {}, true, 2},
-        {"a second start installs nothing", "", true, {}, {}, false, 0},
-        {"update", "/u", true, {}, {"This Tandrel update is complete."}, true, 2},
-        {"no home: installs instead of updating", "/U", false, {}, {}, true, 2},
-        {"cancelled: nothing goes", "/x", true, {Answer::Cancel}, {question}, false, 0},
-        {"capital X removes", "/X", true, {Answer::Ok}, {question, removed}, false, 0},
-        {"an undeletable program file neither hangs nor stops the rest",
-         "/x",
-         true,
-         {Answer::Ok},
-         {question, removed},
-         false,
-         0,
-         "Read Me",
-         false,
-         {"/TANDREL/PROGRAMS/Read Me"}},
-        {"an undeletable file at home is left to the user",
-         "/x",
-         true,
-         {Answer::Ok},
-         {question, byHand},
-         false,
-         0,
-         "Tandrel.exe",
-         false,
-         {"/TANDREL/Tandrel.exe"}},
-        {"a link and its target stay",
-         "/x",
-         true,
-         {Answer::Ok},
-         {question, removed},
-         false,
-         0,
-         "",
-         true,
-         {"/TANDREL/outside-link", "/outside.txt"}},
+        Row("", false, Answer::Ok, {}, true, 2, "", {}, "a first start installs everything"),
+        Row("", true, Answer::Ok, {}, false, 0, "", {}, "a second start installs nothing"),
+        Row("/u", true, Answer::Ok, {"This Tandrel update is complete."}, true, 2, "", {},
+            "update"),
+        Row("/U", false, Answer::Ok, {}, true, 2, "", {}, "no home: installs, not updates"),
+        Row("/x", true, Answer::Cancel, {question}, false, 0, "", {}, "cancelled: nothing goes"),
+        Row("/X", true, Answer::Ok, {question, removed}, false, 0, "", {}, "capital X removes"),
+        Row("/x", true, Answer::Ok, {question, removed}, false, 0, "Read Me", {readMe},
+            "an undeletable program file neither hangs nor stops the rest"),
+        Row("/x", true, Answer::Ok, {question, byHand}, false, 0, "Tandrel.exe", {exe},
+            "an undeletable file at home is left to the user"),
+        Row("/x", true, Answer::Ok, {question, removed}, false, 0, "", {link, outside},
+            "a link and its target stay"),
     };
     const SampleProgram aSample = samplePrograms().first();
     for (const Row& row : rows) {
@@ -187,21 +166,20 @@ TEST_F(Startup, TheArgumentInstallsUpdatesOrRemoves) {
         freshDriveC();
         if (row.installedBefore) {
             start("");
-            write(host("/TANDREL/Tandrel.exe"), "stale");
+            write(host(exe), "stale");
             ASSERT_TRUE(files.write(aSample.path, "stale"));
         }
-        if (row.linkOutside) {
-            write(host("/outside.txt"), "keep");
-            QFile::link(host("/outside.txt"), host("/TANDREL/outside-link"));
+        const bool linkOutside = row.survivors.contains(outside);
+        if (linkOutside) {
+            write(host(outside), "keep");
+            QFile::link(host(outside), host(link));
         }
         forgetWhatHappened();
         files.stuckName = row.stuckName;
-        for (const Answer answer : row.answers)
-            fake.messages.willAnswer(answer);
+        fake.messages.willAnswer(row.answer);
         start(row.argument);
 
         EXPECT_EQ(fake.messages.texts(), row.messages);
-        EXPECT_EQ(fake.messages.unexpectedQuestions, 0);
         if (row.argument.startsWith("/x", Qt::CaseInsensitive))
             EXPECT_EQ(fake.messages.asked.first().title, "UNINSTALL Tandrel");
         const bool gone = row.messages.contains(removed) || row.messages.contains(byHand);
@@ -211,10 +189,10 @@ TEST_F(Startup, TheArgumentInstallsUpdatesOrRemoves) {
         EXPECT_EQ(QDir(host("/TANDREL")).exists(), !gone || !row.survivors.isEmpty());
         for (const QString& survivor : row.survivors)
             EXPECT_TRUE(QFileInfo(host(survivor)).exists()) << survivor.toStdString();
-        EXPECT_EQ(contentOf(host("/TANDREL/Tandrel.exe")) == contentOf(executable),
-                  row.exeRefreshed);
-        if (row.exeRefreshed)
-            EXPECT_TRUE(QFileInfo(host("/TANDREL/Tandrel.exe")).isExecutable());
+        EXPECT_EQ(contentOf(host(exe)) == contentOf(executable), row.exeRefreshed);
+        if (row.exeRefreshed) {
+            EXPECT_TRUE(QFileInfo(host(exe)).isExecutable());
+        }
         if (!row.installedBefore) {
             for (const SampleProgram& sample : samplePrograms())
                 EXPECT_EQ(files.read(sample.path), encodeProgram(sample.lines))
@@ -222,8 +200,8 @@ TEST_F(Startup, TheArgumentInstallsUpdatesOrRemoves) {
         } else if (!gone) {
             EXPECT_EQ(files.read(aSample.path), "stale") << "samples are written only once";
         }
-        if (row.linkOutside)
-            EXPECT_EQ(contentOf(host("/outside.txt")), "keep");
+        if (linkOutside)
+            EXPECT_EQ(contentOf(host(outside)), "keep");
     }
 }
 
