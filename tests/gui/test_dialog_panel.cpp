@@ -166,55 +166,71 @@ TEST_F(DialogPanelTest, ThePromptSizeLastsUntilTheNextCommit) {
     EXPECT_EQ(promptPoints(), 10);
 }
 
-TEST_F(DialogPanelTest, CommitInsertsTheFieldAndReturnsToEditing) {
-    setProgram({"l0", "l1"});
-    click(window->Label10);
-    int linesDuringPause = -1;
-    bool panelOpenDuringPause = false;
-    fake.clock.onWait = [&] {
-        linesDuringPause = window->List2->count();
-        panelOpenDuringPause = !window->Command4->isHidden();
+TEST_F(DialogPanelTest, InsertCommitsTheFieldOnceAndDontUseAddsNothing) {
+    struct Row {
+        ClickLabel* Tandrel::*button; // none: the line under edit is confirmed with "OK"
+        QString field;
+        bool commit;
+        QStringList program;
+        int blueLine;
+        QStringList expected;
+        const char* reason;
     };
-    const qint64 waitedBefore = fake.clock.waitedMs;
-
-    click(window->Command4);
-
-    EXPECT_EQ(lines(), QStringList({"l0", "l1", "{File Copy}"}));
-    EXPECT_EQ(fake.clock.waitedMs - waitedBefore, 100);
-    EXPECT_EQ(linesDuringPause, 3);
-    EXPECT_TRUE(panelOpenDuringPause);
-    EXPECT_EQ(window->globals.PendingLine, "{File Copy}");
-    EXPECT_EQ(window->Text7->text(), " ");
-    EXPECT_TRUE(fake.messages.asked.isEmpty());
-    expectEditing();
-
-    // A token that takes no argument is committed bare.
-    click(window->Label27);
-    window->Text3->setText("{eXit}xyz");
-    click(window->Command4);
-    EXPECT_EQ(lines().last(), "{eXit}");
-}
-
-TEST_F(DialogPanelTest, DontUseThisOptionRestoresEditingWithNothingAdded) {
-    QStringList program;
+    QStringList waits;
     for (int i = 0; i < 80; ++i)
-        program << QString("{Wait}%1").arg(i);
-    setProgram(program, 1);
-    click(window->Label18);
-    window->Text3->setText("{Wait}50");
-    click(window->Command5);
-    EXPECT_EQ(lines(), program);
-    EXPECT_EQ(selectedRow(), 1);
-    EXPECT_FALSE(window->Command9->isEnabled());
-    expectEditing();
+        waits << QString("{Wait}%1").arg(i);
+    const Row rows[] = {
+        Row(&Tandrel::Label10, "{File Copy}", true, {"l0", "l1"}, -1, {"l0", "l1", "{File Copy}"},
+            "appended without a blue line"),
+        Row(&Tandrel::Label27, "{eXit}xyz", true, {}, -1, {"{eXit}"}, "a bare token stays bare"),
+        Row(nullptr, "{Wait}20", true, {"{Wait}10", "l1"}, 0, {"{Wait}20", "l1"},
+            "OK replaces the line under edit"),
+        Row(&Tandrel::Label18, "{Wait}50", false, waits, 1, waits, "Don't use keeps the blue line"),
+        Row(&Tandrel::Label11, "{File Erase}", false, waits, -1, waits, "Don't use shows the end"),
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.reason);
+        SetUp();
+        setProgram(row.program, row.blueLine);
+        if (row.button) {
+            click(window.get()->*row.button);
+            window->Text3->setText(row.field);
+        } else {
+            window->Command2->setText("OK");
+            window->Text7->setText(row.field);
+            window->Text7->show();
+        }
+        window->List2->scrollToTop();
+        // A second press during the pause after the insertion must commit nothing.
+        int linesDuringPause = -1, presses = 0;
+        bool panelOpenDuringPause = false;
+        fake.clock.onWait = [&] {
+            linesDuringPause = window->List2->count();
+            panelOpenDuringPause = !window->Command4->isHidden();
+            if (presses++ == 0)
+                window->Command4_Click();
+        };
+        const qint64 waitedBefore = fake.clock.waitedMs;
+        if (!row.button)
+            window->Command4_Click();
+        else
+            click(row.commit ? window->Command4 : window->Command5);
 
-    // Without a blue line, closing shows the end of the program.
-    window->List2->clearSelection();
-    window->List2->scrollToTop();
-    click(window->Label11);
-    click(window->Command5);
-    EXPECT_EQ(selectedRow(), -1);
-    EXPECT_TRUE(lastLineInView());
+        EXPECT_EQ(lines(), row.expected);
+        EXPECT_EQ(fake.clock.waitedMs - waitedBefore, row.commit ? 100 : 0);
+        EXPECT_EQ(window->Command9->isEnabled(), row.commit);
+        if (row.commit) {
+            EXPECT_EQ(textsOf(window->List6), row.program);
+            EXPECT_EQ(linesDuringPause, row.expected.size());
+            EXPECT_EQ(panelOpenDuringPause, row.button != nullptr);
+            EXPECT_EQ(window->Text7->text(), " ");
+        } else {
+            EXPECT_EQ(selectedRow(), row.blueLine);
+            EXPECT_EQ(lastLineInView(), row.blueLine < 0);
+        }
+        EXPECT_TRUE(fake.messages.asked.isEmpty());
+        expectEditing();
+    }
 }
 
 TEST_F(DialogPanelTest, CommittingOneStopLineBringsTheFocusOnDialog) {
@@ -307,26 +323,4 @@ TEST_F(DialogPanelTest, ReleasingShiftInTheFieldForgetsTheShiftAnswer) {
     EXPECT_EQ(window->globals.ShiftChoice, 2);
     QTest::keyRelease(window->Text3, Qt::Key_Shift);
     EXPECT_EQ(window->globals.ShiftChoice, 0);
-}
-
-// Guards the fix for a second press of the commit button during the pause after an insertion.
-TEST_F(DialogPanelTest, ASecondPressDuringThePauseCommitsNothing) {
-    int presses = 0;
-    fake.clock.onWait = [&] {
-        if (presses++ == 0)
-            window->Command4_Click();
-    };
-    click(window->Label18);
-    QTest::keyClicks(window->Text3, "5");
-    click(window->Command4);
-    EXPECT_EQ(lines(), QStringList({"{Wait}5"}));
-    expectEditing();
-
-    // The same for "OK" on a line under edit: the edited line must not become a blank.
-    presses = 0;
-    setProgram({"{Wait}10", "l1"}, 0);
-    window->Command2->setText("OK");
-    window->Text7->setText("{Wait}20");
-    window->Command4_Click();
-    EXPECT_EQ(lines(), QStringList({"{Wait}20", "l1"}));
 }

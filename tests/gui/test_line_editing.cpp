@@ -107,10 +107,3 @@ TEST_F(LineEditingTest, OkReplacesTheLineUnderEditInPlace) {
     EXPECT_EQ(lines(), QStringList({"a", "{Wait}20", "c"}));
     EXPECT_FALSE(editOpen());
 }
-
-TEST_F(LineEditingTest, UndoWithoutASnapshotKeepsTheProgram) {
-    window = std::make_unique<Tandrel>(fake.platform());
-    setProgram({"a", "b", "c"});
-    window->Command9_Click();
-    EXPECT_EQ(lines(), QStringList({"a", "b", "c"}));
-}
