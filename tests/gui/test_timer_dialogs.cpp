@@ -59,30 +59,14 @@ TEST_F(TimerDialogTest, TimerLinesComeFromTheListsAndTheTimeOnly) {
     };
     const QList<Opened> dateLists = {{"List4", 101, {0}}, {"List3", 12, {2}}, {"List5", 31, {28}}};
     const Row rows[] = {
-        {"Fridays clicked before Mondays: the line keeps the week's order",
-         &Tandrel::Label5,
-         "{DAYS}",
-         daysPrompt,
-         {{"List1", 8, {}}},
-         {{"List1", 6}, {"List1", 2}},
-         false,
-         "{DAYS}Mondays,Fridays, %1"},
-        {"the date opens on today",
-         &Tandrel::Label26,
-         "{DATE}",
-         datePrompt,
-         dateLists,
-         {},
-         false,
-         "{DATE}2026 - March, 29   %1"},
-        {"an impossible date goes in; an emptied time leaves the separator blanks",
-         &Tandrel::Label26,
-         "{DATE}",
-         datePrompt,
-         dateLists,
-         {{"List4", 3}, {"List3", 1}, {"List5", 30}},
-         true,
-         "{DATE}2029 - February, 31   "},
+        Row("Fridays clicked before Mondays: the line keeps the week's order", &Tandrel::Label5,
+            "{DAYS}", daysPrompt, {{"List1", 8, {}}}, {{"List1", 6}, {"List1", 2}}, false,
+            "{DAYS}Mondays,Fridays, %1"),
+        Row("the date opens on today", &Tandrel::Label26, "{DATE}", datePrompt, dateLists, {},
+            false, "{DATE}2026 - March, 29   %1"),
+        Row("an impossible date goes in; an emptied time leaves the separator blanks",
+            &Tandrel::Label26, "{DATE}", datePrompt, dateLists,
+            {{"List4", 3}, {"List3", 1}, {"List5", 30}}, true, "{DATE}2029 - February, 31   "),
     };
     const QStringList timerLists = {"List1", "List3", "List4", "List5"};
     for (const Row& row : rows) {
