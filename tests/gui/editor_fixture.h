@@ -4,8 +4,14 @@
 #include "window_fixture.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QSignalBlocker>
 #include <QTest>
+#include <ostream>
+
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 // Each named control of the window is hidden (or shown).
 inline void expectHidden(const QWidget* window, const QStringList& names, bool hidden = true) {
@@ -20,14 +26,27 @@ inline void expectShown(const QWidget* window, const QStringList& names) {
     expectHidden(window, names, false);
 }
 
-// The window shown and active, in the editing mode that Create leaves.
+inline QStringList textsOf(const QListWidget* list) {
+    QStringList result;
+    for (int row = 0; row < list->count(); ++row)
+        result << list->item(row)->text();
+    return result;
+}
+
+// One key event as a keyboard sends it: to whichever widget has the focus at that moment.
+struct Stroke {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers = Qt::NoModifier;
+    enum { Click, Press, Release, Repeat } action = Click;
+};
+
+// The window shown and active, in the editing mode that Create leaves, with a keystroke
+// interface that types into the focused widget, as the real one does.
 class EditorTest : public WindowTest {
 protected:
     void SetUp() override {
         WindowTest::SetUp();
-        window->show();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        showWindow();
         window->Label1_Click();
         ASSERT_TRUE(fake.messages.asked.isEmpty());
         // Something in the typing field, so that its selection can be checked; without the
@@ -36,11 +55,38 @@ protected:
         window->Text2->setText(QStringLiteral("k"));
     }
 
-    static QStringList textsOf(const QListWidget* list) {
-        QStringList result;
-        for (int row = 0; row < list->count(); ++row)
-            result << list->item(row)->text();
-        return result;
+    void showWindow() {
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        fake.keystrokes.deliver = [](const QString& keys) {
+            for (QChar key : keys)
+                type({{key == QLatin1Char('~') ? Qt::Key_Return : Qt::Key(key.unicode())}});
+        };
+    }
+
+    // Built by hand: the text a key types, as a keyboard with the US layout gives it.
+    static void send(QEvent::Type type, const Stroke& stroke, bool autoRepeat = false) {
+        QWidget* target = QApplication::focusWidget();
+        ASSERT_NE(target, nullptr);
+        QString text;
+        const int key = stroke.key;
+        if (key >= Qt::Key_A && key <= Qt::Key_Z)
+            text = (stroke.modifiers & Qt::ShiftModifier) ? QChar(key) : QChar(key).toLower();
+        else if ((key >= Qt::Key_0 && key <= Qt::Key_9) || key == Qt::Key_Space ||
+                 key == Qt::Key_Period)
+            text = QChar(key);
+        QKeyEvent event(type, key, stroke.modifiers, text, autoRepeat);
+        QApplication::sendEvent(target, &event);
+    }
+
+    static void type(const QList<Stroke>& strokes) {
+        for (const Stroke& stroke : strokes) {
+            if (stroke.action != Stroke::Release)
+                send(QEvent::KeyPress, stroke, stroke.action == Stroke::Repeat);
+            if (stroke.action == Stroke::Click || stroke.action == Stroke::Release)
+                send(QEvent::KeyRelease, stroke);
+        }
     }
 
     QStringList lines() const { return textsOf(window->List2); }
@@ -64,11 +110,27 @@ protected:
 
     void click(QWidget* control) { QTest::mouseClick(control, Qt::LeftButton); }
 
-    void clickLine(int row, Qt::KeyboardModifiers modifiers = {}) {
+    QPoint centreOf(int row) const {
         QListWidget* list = window->List2;
         list->scrollToItem(list->item(row));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers,
-                          list->visualItemRect(list->item(row)).center());
+        return list->visualItemRect(list->item(row)).center();
+    }
+
+    void clickLine(int row, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::mouseClick(window->List2->viewport(), Qt::LeftButton, modifiers, centreOf(row));
+    }
+
+    // As the platform reports a double click: press, release, press, double click, release.
+    void doubleClickAt(QPoint position) {
+        QWidget* viewport = window->List2->viewport();
+        QTest::mousePress(viewport, Qt::LeftButton, {}, position);
+        QTest::mouseRelease(viewport, Qt::LeftButton, {}, position);
+        QTest::mousePress(viewport, Qt::LeftButton, {}, position);
+        QMouseEvent doubleClick(QEvent::MouseButtonDblClick, position,
+                                viewport->mapToGlobal(position), Qt::LeftButton, Qt::LeftButton,
+                                Qt::NoModifier);
+        QApplication::sendEvent(viewport, &doubleClick);
+        QTest::mouseRelease(viewport, Qt::LeftButton, {}, position);
     }
 
     bool lastLineInView() const {

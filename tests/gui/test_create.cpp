@@ -33,68 +33,65 @@ TEST_F(WindowTest, CreateOnTheStartScreenAsksNothingAndShowsAnEmptyEditor) {
     EXPECT_EQ(QApplication::focusWidget(), window->Text2);
 }
 
-TEST_F(EditorTest, CreateWithAProgramAsksBeforeDeletingIt) {
-    struct Case {
+TEST_F(EditorTest, CreateClosesTheSavePanelAndAsksBeforeDeletingAProgram) {
+    struct Row {
+        QStringList program;
+        int skipQuestion;
         Answer answer;
-        QStringList after;
+        QStringList after; // a question is asked when the program is not empty and not skipped
         QString path;
+        const char* reason;
     };
-    const Case cases[] = {{Answer::Ok, {}, ""},
-                          {Answer::Cancel, {"a", "b"}, "C:\\TANDREL\\PROGRAMS\\MINE.TDX"}};
-    for (const Case& c : cases) {
-        setProgram({"a", "b"});
-        window->Label25->setText("C:\\TANDREL\\PROGRAMS\\MINE.TDX");
+    const QString mine = "C:\\TANDREL\\PROGRAMS\\MINE.TDX";
+    const Row rows[] = {
+        Row({"a", "b"}, 0, Answer::Ok, {}, "", "OK deletes the program and its name"),
+        Row({"a", "b"}, 0, Answer::Cancel, {"a", "b"}, mine, "Cancel keeps both"),
+        Row({"a"}, 1, Answer::Cancel, {"a"}, mine, "from the typing field the question is skipped"),
+        Row({}, 0, Answer::Cancel, {}, mine, "nothing to lose, nothing asked"),
+    };
+    const QStringList panel = {"Text4",    "Text5",    "Drive1",  "Dir1", "File1",
+                               "Command6", "Command7", "Label13", "Text8"};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.reason);
+        setProgram(row.program);
+        window->Label25->setText(mine);
+        window->globals.SkipNewProgramQuestion = qint16(row.skipQuestion);
+        window->List2->resize(4200 / 15, window->List2->height());
+        for (const QString& name : panel)
+            window->findChild<QWidget*>(name)->show();
+        window->Command6->setText("Open File");
+        window->Command7->setText("Cancel");
+        window->globals.PanelMode = 2;
         fake.messages.asked.clear();
+        fake.messages.willAnswer(row.answer);
         const int yieldsBefore = fake.clock.yields;
         int yieldsWhenAsked = -1;
         fake.messages.whileShown = [&](const AskedBox&) { yieldsWhenAsked = fake.clock.yields; };
-        fake.messages.willAnswer(c.answer);
 
         click(window->Label1);
 
-        ASSERT_EQ(fake.messages.asked.size(), 1);
-        EXPECT_EQ(fake.messages.asked[0].text, question);
-        EXPECT_EQ(fake.messages.asked[0].title, "Tandrel");
-        EXPECT_EQ(fake.messages.asked[0].buttons, Buttons::OkCancel);
-        EXPECT_GT(yieldsWhenAsked, yieldsBefore);
-        EXPECT_EQ(lines(), c.after);
-        EXPECT_EQ(window->Label25->text(), c.path);
-        EXPECT_TRUE(window->Text8->isHidden());
-        EXPECT_EQ(window->globals.SkipNewProgramQuestion, 0);
+        const bool asked = !row.program.isEmpty() && row.skipQuestion == 0;
+        ASSERT_EQ(fake.messages.asked.size(), asked ? 1 : 0);
+        if (asked) {
+            EXPECT_EQ(fake.messages.asked[0].text, question);
+            EXPECT_EQ(fake.messages.asked[0].title, "Tandrel");
+            EXPECT_EQ(fake.messages.asked[0].buttons, Buttons::OkCancel);
+            EXPECT_GT(yieldsWhenAsked, yieldsBefore);
+        }
+        fake.messages.script.clear();
+        EXPECT_EQ(lines(), row.after);
+        EXPECT_EQ(window->Label25->text(), row.path);
+        expectHidden(window.get(), panel);
+        EXPECT_EQ(window->Command6->text(), "Save File");
+        EXPECT_EQ(window->Command7->text(), "Do Not Save Yet");
+        EXPECT_EQ(window->List2->width(), 13215 / 15);
+        EXPECT_EQ(window->globals.PanelMode, 0);
+        expectTyping();
+        // The question is skipped once only.
+        setProgram({"a"});
+        fake.messages.willAnswer(Answer::Cancel);
+        click(window->Label1);
+        EXPECT_EQ(fake.messages.texts().count(question), asked ? 2 : 1);
     }
     EXPECT_EQ(fake.messages.unexpectedQuestions, 0);
-}
-
-TEST_F(EditorTest, CreateFromTheTypingFieldSkipsTheQuestionOnce) {
-    setProgram({"a"});
-    window->globals.SkipNewProgramQuestion = 1;
-    window->Label1_Click();
-    EXPECT_TRUE(fake.messages.asked.isEmpty());
-    EXPECT_EQ(lines(), QStringList({"a"}));
-    EXPECT_EQ(window->globals.SkipNewProgramQuestion, 0);
-    // The next Create asks again.
-    fake.messages.willAnswer(Answer::Cancel);
-    window->Label1_Click();
-    EXPECT_EQ(fake.messages.asked.size(), 1);
-}
-
-TEST_F(EditorTest, CreateClosesTheSavePanel) {
-    setProgram({});
-    window->List2->resize(4200 / 15, window->List2->height());
-    const QStringList panel = {"Text4",    "Text5",    "Drive1",  "Dir1", "File1",
-                               "Command6", "Command7", "Label13", "Text8"};
-    for (const QString& name : panel)
-        window->findChild<QWidget*>(name)->show();
-    window->Command6->setText("Open File");
-    window->Command7->setText("Cancel");
-    window->globals.PanelMode = 2;
-
-    click(window->Label1);
-
-    expectHidden(window.get(), panel);
-    EXPECT_EQ(window->Command6->text(), "Save File");
-    EXPECT_EQ(window->Command7->text(), "Do Not Save Yet");
-    EXPECT_EQ(window->List2->width(), 13215 / 15);
-    EXPECT_EQ(window->globals.PanelMode, 0);
-    expectTyping();
 }

@@ -1,9 +1,24 @@
-#include "dialogs/function_dialogs.h"
 #include "editor_fixture.h"
 
 using namespace tandrel;
 
 namespace {
+
+const QString stopSample = "You are about to create a message box like this one.";
+const QString stopMessage =
+    "A Stop message shifts focus to Tandrel, I will now bring up FOCUS so you can put the focus "
+    "back on the program you were controlling if you desire.";
+const QString runProgramHelp =
+    "To find the correct path for the Windows program you wish to run...   From the Window "
+    "Desktop or Start Menu, the icons and the program menu items can display the path and file "
+    "you need to open their associated program.  Focus on them with your mouse and right click.  "
+    "The bottom option in the pop up box will be Properties.  Click on Properties and then click "
+    "on the Shortcut tab.  The Target field contains the path and file name you need.  To copy "
+    "the 'Target:' field's contents, highlight it by using your left mouse button, then click "
+    "your right mouse button and select 'copy.'   Move to your Tandrel {Run Program} dialogue "
+    "box and place the cursor after the {Run Program} using the left mouse button.  Click the "
+    "right mouse button and select paste.   The help text covers this information under 'Run "
+    "Windows Programs.'";
 
 struct ButtonDialog {
     ClickLabel* Tandrel::*button;
@@ -11,13 +26,15 @@ struct ButtonDialog {
     bool filePanel;
     qreal promptPoints; // on a window that has not committed or shrunk a prompt yet
     const char* prompt;
+    QString box = {}; // asked while the panel opens
 };
 
 const ButtonDialog buttonDialogs[] = {
     {&Tandrel::Label6, "{Stop}", false, 9.75,
      "Stops program until 'OK' is pressed.  'Cancel' stops your program completely. 'OK' allows "
      "your program to continue. After {Stop}, you may type a message you want the 'OK/Cancel' box "
-     "to contain.  The next line MUST return focus to the window you wish to control!"},
+     "to contain.  The next line MUST return focus to the window you wish to control!",
+     stopSample},
     {&Tandrel::Label7, "{Clip Wait}", false, 9.75,
      "The text you follow {Clip Wait} with must be the exact text another program will put in the "
      "beginning of the clipboard.  Leading spaces will keep this from working. Be careful!  "
@@ -46,7 +63,8 @@ const ButtonDialog buttonDialogs[] = {
     {&Tandrel::Label16, "{Run Program}", true, 9.75,
      "After {Run Program} type the path and file name of the program to run or select it using the "
      "file path windows below.    Example: {Run Program}C:\\Windows\\notepad.exe  This would run "
-     "the Notepad program."},
+     "the Notepad program.",
+     runProgramHelp},
     {&Tandrel::Label17, "{Focus On}", false, 9.75,
      "The window with the focus is the active window. Before you issue a key stroke you MUST be "
      "SURE the proper window has focus!  After {Focus On} type all or part of a window name.  "
@@ -64,11 +82,6 @@ const ButtonDialog buttonDialogs[] = {
      "After {Note} type text to describe things you want to remember later about your program.  "
      "This is visible only in this edit mode and has no effect when you run the program."},
 };
-
-const QString stopSample = "You are about to create a message box like this one.";
-const QString stopMessage =
-    "A Stop message shifts focus to Tandrel, I will now bring up FOCUS so you can put the focus "
-    "back on the program you were controlling if you desire.";
 
 } // namespace
 
@@ -103,19 +116,40 @@ TEST_F(DialogPanelTest, EveryButtonOpensThePanelWithItsTokenAndPrompt) {
         // A fresh window each time: the prompt's size is what an earlier dialog left.
         fake.messages.asked.clear();
         SetUp();
-        if (dialog.button == &Tandrel::Label6)
-            fake.messages.willAnswer(Answer::Ok); // the sample box
-
-        click(window.get()->*dialog.button);
-
-        expectPanelOpen();
-        EXPECT_EQ(window->Text3->text(), dialog.token);
-        EXPECT_EQ(window->Text3->cursorPosition(), QString(dialog.token).size());
-        EXPECT_EQ(QApplication::focusWidget(), window->Text3);
-        EXPECT_EQ(window->Label21->text(), dialog.prompt);
-        EXPECT_EQ(promptPoints(), dialog.promptPoints);
-        expectHidden(window.get(), {"Text4", "Drive1", "Dir1", "File1"}, !dialog.filePanel);
-        EXPECT_EQ(lines(), QStringList());
+        // Either answer to the Stop sample opens the dialog.
+        fake.messages.script = QQueue<Answer>({Answer::Ok, Answer::Cancel});
+        QString promptAtBox, fieldAtBox;
+        bool filesAtBox = false;
+        fake.messages.whileShown = [&](const AskedBox&) {
+            promptAtBox = window->Label21->text();
+            fieldAtBox = window->Text3->text();
+            filesAtBox = !window->File1->isHidden();
+        };
+        // Every opening asks again, the second over a panel that was closed without a commit.
+        for (int opening = 1; opening <= 2; ++opening) {
+            click(window.get()->*dialog.button);
+            expectPanelOpen();
+            EXPECT_EQ(window->Text3->text(), dialog.token);
+            EXPECT_EQ(window->Text3->cursorPosition(), QString(dialog.token).size());
+            EXPECT_EQ(QApplication::focusWidget(), window->Text3);
+            EXPECT_EQ(window->Label21->text(), dialog.prompt);
+            EXPECT_EQ(promptPoints(), dialog.promptPoints);
+            expectHidden(window.get(), {"Text4", "Drive1", "Dir1", "File1"}, !dialog.filePanel);
+            EXPECT_EQ(lines(), QStringList());
+            EXPECT_EQ(fake.messages.texts(),
+                      dialog.box.isEmpty() ? QStringList() : QStringList(opening, dialog.box));
+            if (!dialog.box.isEmpty()) {
+                // The Stop sample comes before the token, the help over the whole panel.
+                const bool stop = dialog.box == stopSample;
+                EXPECT_EQ(fake.messages.asked.last().buttons,
+                          stop ? Buttons::OkCancel : Buttons::Ok);
+                EXPECT_EQ(fake.messages.asked.last().title, "Tandrel");
+                EXPECT_EQ(promptAtBox, dialog.prompt);
+                EXPECT_EQ(fieldAtBox, stop ? QString() : QString(dialog.token));
+                EXPECT_EQ(filesAtBox, dialog.filePanel);
+            }
+            click(window->Command5);
+        }
     }
     EXPECT_EQ(fake.messages.unexpectedQuestions, 0);
 }
@@ -132,175 +166,154 @@ TEST_F(DialogPanelTest, ThePromptSizeLastsUntilTheNextCommit) {
     EXPECT_EQ(promptPoints(), 10);
 }
 
-TEST_F(DialogPanelTest, StopShowsItsSampleBoxAndOpensEvenOnCancel) {
-    fake.messages.willAnswer(Answer::Cancel);
-    QString promptWhileShown, fieldWhileShown;
-    fake.messages.whileShown = [&](const AskedBox&) {
-        promptWhileShown = window->Label21->text();
-        fieldWhileShown = window->Text3->text();
+TEST_F(DialogPanelTest, InsertCommitsTheFieldOnceAndDontUseAddsNothing) {
+    struct Row {
+        ClickLabel* Tandrel::*button; // none: the line under edit is confirmed with "OK"
+        QString field;
+        bool commit;
+        QStringList program;
+        int blueLine;
+        QStringList expected;
+        const char* reason;
     };
-    click(window->Label6);
-    ASSERT_EQ(fake.messages.asked.size(), 1);
-    EXPECT_EQ(fake.messages.asked[0].text, stopSample);
-    EXPECT_EQ(fake.messages.asked[0].title, "Tandrel");
-    EXPECT_EQ(fake.messages.asked[0].buttons, Buttons::OkCancel);
-    // The box comes after the prompt and before the token.
-    EXPECT_TRUE(promptWhileShown.startsWith("Stops program until 'OK' is pressed."));
-    EXPECT_NE(fieldWhileShown, "{Stop}");
-    expectPanelOpen();
-    EXPECT_EQ(window->Text3->text(), "{Stop}");
-    EXPECT_EQ(fake.messages.unexpectedQuestions, 0);
-}
-
-TEST_F(DialogPanelTest, RunProgramShowsItsHelpEveryTimeOverTheOpenPanel) {
-    for (int opening = 1; opening <= 2; ++opening) {
-        bool panelShownWithBox = false;
-        fake.messages.whileShown = [&](const AskedBox&) {
-            panelShownWithBox = !window->File1->isHidden() && !window->Text3->isHidden() &&
-                                window->Text3->text() == "{Run Program}";
+    QStringList waits;
+    for (int i = 0; i < 80; ++i)
+        waits << QString("{Wait}%1").arg(i);
+    const Row rows[] = {
+        Row(&Tandrel::Label10, "{File Copy}", true, {"l0", "l1"}, -1, {"l0", "l1", "{File Copy}"},
+            "appended without a blue line"),
+        Row(&Tandrel::Label27, "{eXit}xyz", true, {}, -1, {"{eXit}"}, "a bare token stays bare"),
+        Row(nullptr, "{Wait}20", true, {"{Wait}10", "l1"}, 0, {"{Wait}20", "l1"},
+            "OK replaces the line under edit"),
+        Row(&Tandrel::Label18, "{Wait}50", false, waits, 1, waits, "Don't use keeps the blue line"),
+        Row(&Tandrel::Label11, "{File Erase}", false, waits, -1, waits, "Don't use shows the end"),
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.reason);
+        SetUp();
+        setProgram(row.program, row.blueLine);
+        if (row.button) {
+            click(window.get()->*row.button);
+            window->Text3->setText(row.field);
+        } else {
+            window->Command2->setText("OK");
+            window->Text7->setText(row.field);
+            window->Text7->show();
+        }
+        window->List2->scrollToTop();
+        // A second press during the pause after the insertion must commit nothing.
+        int linesDuringPause = -1, presses = 0;
+        bool panelOpenDuringPause = false;
+        fake.clock.onWait = [&] {
+            linesDuringPause = window->List2->count();
+            panelOpenDuringPause = !window->Command4->isHidden();
+            if (presses++ == 0)
+                window->Command4_Click();
         };
-        click(window->Label16);
-        ASSERT_EQ(fake.messages.asked.size(), opening);
-        EXPECT_EQ(
-            fake.messages.asked.last().text,
-            QString("To find the correct path for the Windows program you wish to run...   "
-                    "From the Window Desktop or Start Menu, the icons and the program menu "
-                    "items can display the path and file you need to open their associated "
-                    "program.  Focus on them with your mouse and right click.  The bottom "
-                    "option in the pop up box will be Properties.  Click on Properties and "
-                    "then click on the Shortcut tab.  The Target field contains the path and "
-                    "file name you need.  To copy the 'Target:' field's contents, highlight it "
-                    "by using your left mouse button, then click your right mouse button and "
-                    "select 'copy.'   Move to your Tandrel {Run Program} dialogue box and "
-                    "place the cursor after the {Run Program} using the left mouse button.  "
-                    "Click the right mouse button and select paste.   The help text covers "
-                    "this information under 'Run Windows Programs.'"));
-        EXPECT_EQ(fake.messages.asked.last().buttons, Buttons::Ok);
-        EXPECT_TRUE(panelShownWithBox);
-        click(window->Command5);
+        const qint64 waitedBefore = fake.clock.waitedMs;
+        if (!row.button)
+            window->Command4_Click();
+        else
+            click(row.commit ? window->Command4 : window->Command5);
+
+        EXPECT_EQ(lines(), row.expected);
+        EXPECT_EQ(fake.clock.waitedMs - waitedBefore, row.commit ? 100 : 0);
+        EXPECT_EQ(window->Command9->isEnabled(), row.commit);
+        if (row.commit) {
+            EXPECT_EQ(textsOf(window->List6), row.program);
+            EXPECT_EQ(linesDuringPause, row.expected.size());
+            EXPECT_EQ(panelOpenDuringPause, row.button != nullptr);
+            EXPECT_EQ(window->Text7->text(), " ");
+        } else {
+            EXPECT_EQ(selectedRow(), row.blueLine);
+            EXPECT_EQ(lastLineInView(), row.blueLine < 0);
+        }
+        EXPECT_TRUE(fake.messages.asked.isEmpty());
+        expectEditing();
     }
 }
 
-TEST_F(DialogPanelTest, CommitInsertsTheFieldAndReturnsToEditing) {
-    setProgram({"l0", "l1"});
-    click(window->Label10);
-    int linesDuringPause = -1;
-    bool panelOpenDuringPause = false;
-    fake.clock.onWait = [&] {
-        linesDuringPause = window->List2->count();
-        panelOpenDuringPause = !window->Command4->isHidden();
+TEST_F(DialogPanelTest, CommittingOneStopLineBringsTheFocusOnDialog) {
+    struct Row {
+        const char* reason;
+        QStringList program;
+        QString underEdit; // the edit field; shown with "OK" when the program has a blue line
+        QString typed;     // after the Stop dialog's token; none: the edit is confirmed
+        QStringList expected;
+        bool focusOn;
     };
-    const qint64 waitedBefore = fake.clock.waitedMs;
-
-    click(window->Command4);
-
-    EXPECT_EQ(lines(), QStringList({"l0", "l1", "{File Copy}"}));
-    EXPECT_EQ(fake.clock.waitedMs - waitedBefore, 100);
-    EXPECT_EQ(linesDuringPause, 3);
-    EXPECT_TRUE(panelOpenDuringPause);
-    EXPECT_EQ(window->globals.PendingLine, "{File Copy}");
-    EXPECT_EQ(window->Text7->text(), " ");
-    EXPECT_TRUE(fake.messages.asked.isEmpty());
-    expectEditing();
-
-    // A token that takes no argument is committed bare.
-    click(window->Label27);
-    window->Text3->setText("{eXit}xyz");
-    click(window->Command4);
-    EXPECT_EQ(lines().last(), "{eXit}");
-}
-
-TEST_F(DialogPanelTest, DontUseThisOptionRestoresEditingWithNothingAdded) {
-    QStringList program;
-    for (int i = 0; i < 80; ++i)
-        program << QString("{Wait}%1").arg(i);
-    setProgram(program, 1);
-    click(window->Label18);
-    window->Text3->setText("{Wait}50");
-    click(window->Command5);
-    EXPECT_EQ(lines(), program);
-    EXPECT_EQ(selectedRow(), 1);
-    EXPECT_FALSE(window->Command9->isEnabled());
-    expectEditing();
-
-    // Without a blue line, closing shows the end of the program.
-    window->List2->clearSelection();
-    window->List2->scrollToTop();
-    click(window->Label11);
-    click(window->Command5);
-    EXPECT_EQ(selectedRow(), -1);
-    EXPECT_TRUE(lastLineInView());
-}
-
-TEST_F(DialogPanelTest, CommittingAStopLineBringsTheFocusOnDialog) {
-    fake.messages.willAnswer(Answer::Ok);
-    click(window->Label6);
-    QTest::keyClicks(window->Text3, " Done for now.");
-    ASSERT_EQ(window->Text3->text(), "{Stop} Done for now.");
-    bool panelClosedWithMessage = false;
-    fake.messages.whileShown = [&](const AskedBox& box) {
-        if (box.text == stopMessage)
-            panelClosedWithMessage = window->Command4->isHidden() && !window->List2->isHidden();
+    const Row rows[] = {
+        {"a new Stop line", {}, "", " Done for now.", {"{Stop} Done for now."}, true},
+        {"an edited Stop line", {"{Stop}old", "l1"}, "{Stop}new", "", {"{Stop}new", "l1"}, true},
+        {"two Stop fields", {}, "{Stop}under edit", "", {"{Stop}"}, false},
     };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.reason);
+        fake.messages.asked.clear();
+        SetUp();
+        setProgram(row.program, row.program.isEmpty() ? -1 : 0);
+        window->Text7->setText(row.underEdit);
+        bool panelClosedWithMessage = false;
+        fake.messages.whileShown = [&](const AskedBox& box) {
+            if (box.text == stopMessage)
+                panelClosedWithMessage = window->Command4->isHidden() && !window->List2->isHidden();
+        };
+        if (row.program.isEmpty()) {
+            fake.messages.willAnswer(Answer::Ok);
+            click(window->Label6);
+            QTest::keyClicks(window->Text3, row.typed);
+        } else {
+            window->Command2->setText("OK");
+            window->Text7->show();
+        }
+        window->Command4_Click();
 
-    click(window->Command4);
-
-    EXPECT_EQ(lines(), QStringList({"{Stop} Done for now."}));
-    ASSERT_EQ(fake.messages.asked.size(), 2);
-    EXPECT_EQ(fake.messages.asked[1].text, stopMessage);
-    EXPECT_EQ(fake.messages.asked[1].title, "Tandrel");
-    EXPECT_EQ(fake.messages.asked[1].buttons, Buttons::Ok);
-    EXPECT_TRUE(panelClosedWithMessage);
-    expectPanelOpen();
-    EXPECT_EQ(window->Text3->text(), "{Focus On}");
-    EXPECT_EQ(window->Text7->text(), QString());
-    EXPECT_TRUE(window->Label21->text().startsWith("The window with the focus is the active"));
-    EXPECT_EQ(QApplication::focusWidget(), window->Text3);
-
-    QTest::keyClicks(window->Text3, "Untitled");
-    click(window->Command4);
-    EXPECT_EQ(lines(), QStringList({"{Stop} Done for now.", "{Focus On}Untitled"}));
-    EXPECT_EQ(fake.messages.asked.size(), 2);
-}
-
-TEST_F(DialogPanelTest, ConfirmingAnEditedStopLineAlsoBringsTheFocusOnDialog) {
-    setProgram({"{Stop}old", "l1"}, 0);
-    window->Command2->setText("OK");
-    window->Text7->setText("{Stop}new");
-    window->Text7->show();
-    window->Command4_Click();
-    EXPECT_EQ(lines(), QStringList({"{Stop}new", "l1"}));
-    ASSERT_EQ(fake.messages.asked.size(), 1);
-    EXPECT_EQ(fake.messages.asked[0].text, stopMessage);
-    EXPECT_EQ(window->Text3->text(), "{Focus On}");
-}
-
-TEST_F(DialogPanelTest, TwoStopFieldsCloseWithoutTheMessage) {
-    window->Text7->setText("{Stop}under edit");
-    fake.messages.willAnswer(Answer::Ok);
-    click(window->Label6);
-    click(window->Command4);
-    EXPECT_EQ(lines(), QStringList({"{Stop}"}));
-    EXPECT_EQ(fake.messages.texts(), QStringList({stopSample}));
-    expectEditing();
+        EXPECT_EQ(lines(), row.expected);
+        QStringList boxes = row.program.isEmpty() ? QStringList{stopSample} : QStringList{};
+        if (row.focusOn)
+            boxes << stopMessage;
+        EXPECT_EQ(fake.messages.texts(), boxes);
+        if (!row.focusOn) {
+            expectEditing();
+            continue;
+        }
+        EXPECT_EQ(fake.messages.asked.last().buttons, Buttons::Ok);
+        EXPECT_TRUE(panelClosedWithMessage);
+        expectPanelOpen();
+        EXPECT_EQ(window->Text3->text(), "{Focus On}");
+        EXPECT_EQ(window->Text7->text(), QString());
+        EXPECT_TRUE(window->Label21->text().startsWith("The window with the focus is the active"));
+        EXPECT_EQ(QApplication::focusWidget(), window->Text3);
+        QTest::keyClicks(window->Text3, "Untitled");
+        click(window->Command4);
+        EXPECT_EQ(lines().filter("{Focus On}"), QStringList{"{Focus On}Untitled"});
+        EXPECT_EQ(fake.messages.texts(), boxes);
+    }
 }
 
 TEST_F(DialogPanelTest, AClickInTheFieldAddsTheSeparatorAfterTheFirstFile) {
+    struct Row {
+        QString field;
+        int pending;
+        QString expected;
+    };
+    const Row rows[] = {
+        {"{File Copy}C:\\a.txt", 2, "{File Copy}C:\\a.txt * "},
+        {"{File Copy}C:\\a.txt", 0, "{File Copy}C:\\a.txt"},
+        {"{File Copy}C:\\a*b.txt", 2, "{File Copy}C:\\a*b.txt"}, // already holds a "*"
+    };
     click(window->Label10);
-    const auto clickField = [&](const QString& text, int pending) {
-        window->Text3->setText(text);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.field.toStdString());
+        window->Text3->setText(row.field);
         window->Text3->setCursorPosition(0);
-        window->globals.SecondFilePending = qint16(pending);
+        window->globals.SecondFilePending = qint16(row.pending);
         QTest::mouseClick(window->Text3, Qt::LeftButton, {},
                           QPoint(4, window->Text3->height() / 2));
-        EXPECT_EQ(window->Text3->cursorPosition(), window->Text3->text().size());
+        EXPECT_EQ(window->Text3->text(), row.expected);
+        EXPECT_EQ(window->Text3->cursorPosition(), row.expected.size());
         EXPECT_EQ(window->globals.SecondFilePending, 0);
-        return window->Text3->text();
-    };
-    EXPECT_EQ(clickField("{File Copy}C:\\a.txt", 2), "{File Copy}C:\\a.txt * ");
-    EXPECT_EQ(clickField("{File Copy}C:\\a.txt", 0), "{File Copy}C:\\a.txt");
-    // A field that already holds a "*" gets none added.
-    EXPECT_EQ(clickField("{File Copy}C:\\a*b.txt", 2), "{File Copy}C:\\a*b.txt");
+    }
 }
 
 TEST_F(DialogPanelTest, ReleasingShiftInTheFieldForgetsTheShiftAnswer) {
@@ -310,30 +323,4 @@ TEST_F(DialogPanelTest, ReleasingShiftInTheFieldForgetsTheShiftAnswer) {
     EXPECT_EQ(window->globals.ShiftChoice, 2);
     QTest::keyRelease(window->Text3, Qt::Key_Shift);
     EXPECT_EQ(window->globals.ShiftChoice, 0);
-}
-
-// Guards the fix for a second press of the commit button during the pause after an insertion.
-TEST_F(DialogPanelTest, ASecondPressDuringThePauseCommitsNothing) {
-    int presses = 0;
-    fake.clock.onWait = [&] {
-        if (presses++ == 0)
-            click(window->Command4);
-    };
-    click(window->Label18);
-    QTest::keyClicks(window->Text3, "5");
-    click(window->Command4);
-    EXPECT_EQ(lines(), QStringList({"{Wait}5"}));
-    expectEditing();
-
-    // The same for "OK" on a line under edit: the edited line must not become a blank.
-    presses = 0;
-    setProgram({"{Wait}10", "l1"}, 0);
-    window->Command2->setText("OK");
-    window->Text7->setText("{Wait}20");
-    fake.clock.onWait = [&] {
-        if (presses++ == 0)
-            window->Command4_Click();
-    };
-    window->Command4_Click();
-    EXPECT_EQ(lines(), QStringList({"{Wait}20", "l1"}));
 }

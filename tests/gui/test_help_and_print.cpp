@@ -1,4 +1,4 @@
-#include "window_fixture.h"
+#include "editor_fixture.h"
 
 using namespace tandrel;
 
@@ -9,13 +9,6 @@ const QString question = QStringLiteral(
 
 QRect twips(int left, int top, int width, int height) {
     return QRect(left / 15, top / 15, width / 15, height / 15);
-}
-
-QStringList itemsOf(const QListWidget* list) {
-    QStringList items;
-    for (int row = 0; row < list->count(); ++row)
-        items << list->item(row)->text();
-    return items;
 }
 
 QStringList indented(const QStringList& lines) {
@@ -83,10 +76,11 @@ TEST_F(HelpTest, IndexClickSelectsTheTopicAfterLookingAhead) {
         QObject::disconnect(watch);
         EXPECT_TRUE(window->Text9->isVisibleTo(window.get())) << c.entry;
         const QString expected =
-            c.selected ? QString::fromUtf8(c.selected) : itemsOf(window->List9)[5];
+            c.selected ? QString::fromUtf8(c.selected) : textsOf(window->List9)[5];
         EXPECT_EQ(window->List9->currentItem()->text(), expected) << c.entry;
-        if (QByteArray(c.entry) == "Warranty")
+        if (QByteArray(c.entry) == "Warranty") {
             EXPECT_EQ(visited, QStringList({"<< END OF HELPS >>", "Warranty:"}));
+        }
     }
 }
 
@@ -97,12 +91,16 @@ TEST_F(HelpTest, PrintsTheChosenListIndented) {
         QStringList program;
         bool manual; // the manual is the expected print
         int documents;
+        QString failure = {}; // the printer's, when it does not accept the document
     };
     const Case cases[] = {
-        {"yes prints the program", Answer::Yes, {"{Run Program}/usr/bin/gedit", "a", ""}, false, 1},
-        {"empty program ends an empty document", Answer::Yes, {}, false, 1},
-        {"no prints the manual", Answer::No, {"x"}, true, 1},
-        {"cancel prints nothing", Answer::Cancel, {"x"}, false, 0},
+        Case("yes prints the program", Answer::Yes, {"{Run Program}/usr/bin/gedit", "a", ""}, false,
+             1),
+        Case("empty program ends an empty document", Answer::Yes, {}, false, 1),
+        Case("no prints the manual", Answer::No, {"x"}, true, 1),
+        Case("cancel prints nothing", Answer::Cancel, {"x"}, false, 0),
+        Case("a failing printer", Answer::No, {}, true, 1,
+             "the printer \"pdf\" did not accept the job."),
     };
     for (const Case& c : cases) {
         FakePlatform fake;
@@ -110,28 +108,24 @@ TEST_F(HelpTest, PrintsTheChosenListIndented) {
         window.LoadHelpManual();
         window.List2->addItems(c.program);
         fake.messages.willAnswer(c.answer);
+        if (!c.failure.isEmpty())
+            fake.printer.endResult = Status::failure(c.failure);
         window.Command12_Click();
-        ASSERT_EQ(fake.messages.texts(), QStringList{question}) << c.name;
+        QStringList messages = {question};
+        if (!c.failure.isEmpty())
+            messages << "Nothing was printed: " + c.failure;
+        ASSERT_EQ(fake.messages.texts(), messages) << c.name;
         EXPECT_EQ(fake.messages.asked.first().buttons, Buttons::YesNoCancel) << c.name;
-        const QStringList expected = c.manual                  ? indented(itemsOf(window.List9))
+        const QStringList expected = c.manual                  ? indented(textsOf(window.List9))
                                      : c.answer == Answer::Yes ? indented(c.program)
                                                                : QStringList{};
         EXPECT_EQ(fake.printer.lines, expected) << c.name;
         EXPECT_EQ(fake.printer.documents, c.documents) << c.name;
-        if (!fake.printer.lines.isEmpty())
+        if (!fake.printer.lines.isEmpty()) {
             EXPECT_EQ(std::pair(fake.printer.fontSize, fake.printer.bold), std::pair(8, false))
                 << c.name;
+        }
     }
-}
-
-TEST_F(HelpTest, FailingPrinterSaysNothingWasPrinted) {
-    fake.printer.endResult =
-        Status::failure(QStringLiteral("the printer \"pdf\" did not accept the job."));
-    fake.messages.willAnswer(Answer::No);
-    window->Command12_Click();
-    EXPECT_EQ(fake.messages.texts(),
-              QStringList(
-                  {question, "Nothing was printed: the printer \"pdf\" did not accept the job."}));
 }
 
 // A click that arrives while a document is being sent waits for it instead of mixing lines.

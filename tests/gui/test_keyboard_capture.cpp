@@ -1,4 +1,4 @@
-#include "keyboard_fixture.h"
+#include "editor_fixture.h"
 #include "window/insertion.h"
 
 using namespace tandrel;
@@ -30,13 +30,7 @@ struct TypingCase {
     int blueLine = -1;
 };
 
-class TypingTest : public KeyboardTest {
-protected:
-    void SetUp() override {
-        KeyboardTest::SetUp();
-        window->Label1_Click();
-    }
-};
+using TypingTest = EditorTest;
 
 } // namespace
 
@@ -46,38 +40,36 @@ TEST_F(TypingTest, EveryKeyPressBecomesOneLine) {
         shiftUp{Key_Shift, Shift, Stroke::Release};
     const QStringList enter3 = {"{ENTER}", "{ENTER}", "{ENTER}"};
     const QList<TypingCase> cases = {
-        {"characters", {{Key_A}, {Key_B}, {Key_C}}, {"a", "b", "c"}},
-        {"held keys", {{Key_A}, repeatA, {Key_Left}, repeatLeft}, {"a", "a", "{LEFT}", "{LEFT}"}},
-        {"Enter repeats", {{Key_Return}, {Key_Return}, {Key_Enter}}, enter3},
-        {"Backspace", {{Key_Backspace}, {Key_Backspace}}, {"{BACKSPACE}", "{BACKSPACE}"}},
-        {"space is announced", {{Key_Space}}, {" "}, {blankNotice}},
-        {"a character after a token replaces it",
-         {{Key_Tab}, {Key_F16}, {Key_Left}, {Key_A}, {Key_ScrollLock}, {Key_1}, {Key_PageUp}},
-         {"{TAB}", "{F16}", "{LEFT}", "a", "{SCROLLLOCK}", "1", "{PGUP}"}},
-        {"Shift Cancel, capital while held; the next Shift asks again",
-         {shiftDown, {Key_A, Shift}, shiftUp, shiftDown, shiftUp},
-         {"A"},
-         {shiftQuestion, shiftQuestion},
-         {Answer::Cancel, Answer::Cancel}},
-        {"Caps Lock OK, then again without asking",
-         {{Key_CapsLock}, {Key_CapsLock}},
-         {"{CAPSLOCK}", "{CAPSLOCK}"},
-         {capsQuestion},
-         {Answer::Ok}},
-        {"Caps Lock Cancel", {{Key_CapsLock}}, {}, {capsQuestion}, {Answer::Cancel}},
-        {"Pause has a code but no row",
-         {{Key_Return}, {Key_Pause}, {Key_Pause}},
-         {"{ENTER}", "{ENTER}"}},
-        {"keys without a code",
-         {{Key_A}, {Key_Dead_Acute}, {Key_Dead_Acute}, {Key_AltGr}, {Key_AltGr}},
-         {"a"}},
-        {"F10 at the end", {{Key_F10}, {Key_F10}}, {"x", "{F10}", "{F10}"}, {}, {}, {"x"}},
-        {"F10 above the blue line", {{Key_F10}}, {"p", "{F10}", "q"}, {}, {}, {"p", "q"}, 1},
+        TypingCase("characters", {{Key_A}, {Key_B}, {Key_C}}, {"a", "b", "c"}),
+        TypingCase("held keys", {{Key_A}, repeatA, {Key_Left}, repeatLeft},
+                   {"a", "a", "{LEFT}", "{LEFT}"}),
+        TypingCase("Enter repeats", {{Key_Return}, {Key_Return}, {Key_Enter}}, enter3),
+        TypingCase("Backspace", {{Key_Backspace}, {Key_Backspace}}, {"{BACKSPACE}", "{BACKSPACE}"}),
+        TypingCase("space is announced", {{Key_Space}}, {" "}, {blankNotice}),
+        TypingCase(
+            "a character after a token replaces it",
+            {{Key_Tab}, {Key_F16}, {Key_Left}, {Key_A}, {Key_ScrollLock}, {Key_1}, {Key_PageUp}},
+            {"{TAB}", "{F16}", "{LEFT}", "a", "{SCROLLLOCK}", "1", "{PGUP}"}),
+        TypingCase("Shift Cancel, capital while held; the next Shift asks again",
+                   {shiftDown, {Key_A, Shift}, shiftUp, shiftDown, shiftUp}, {"A"},
+                   {shiftQuestion, shiftQuestion}, {Answer::Cancel, Answer::Cancel}),
+        TypingCase("Caps Lock OK, then again without asking", {{Key_CapsLock}, {Key_CapsLock}},
+                   {"{CAPSLOCK}", "{CAPSLOCK}"}, {capsQuestion}, {Answer::Ok}),
+        TypingCase("Caps Lock Cancel", {{Key_CapsLock}}, {}, {capsQuestion}, {Answer::Cancel}),
+        TypingCase("Pause has a code but no row", {{Key_Return}, {Key_Pause}, {Key_Pause}},
+                   {"{ENTER}", "{ENTER}"}),
+        TypingCase("keys without a code",
+                   {{Key_A}, {Key_Dead_Acute}, {Key_Dead_Acute}, {Key_AltGr}, {Key_AltGr}}, {"a"}),
+        TypingCase("F10 at the end", {{Key_F10}, {Key_F10}}, {"x", "{F10}", "{F10}"}, {}, {},
+                   {"x"}),
+        TypingCase("F10 above the blue line", {{Key_F10}}, {"p", "{F10}", "q"}, {}, {}, {"p", "q"},
+                   1),
     };
     for (const TypingCase& row : cases) {
         SCOPED_TRACE(row.reason);
         setProgram(row.program, row.blueLine);
         window->globals.LastKeyCode = 0;
+        window->Text2->selectAll();
         window->Text2->setFocus();
         fake.messages.asked.clear();
         fake.messages.script = QQueue<Answer>(row.answers);
@@ -145,9 +137,7 @@ TEST_F(TypingTest, TheFirstKeyRunsCreateWithoutItsQuestion) {
     for (const Case& row : cases) {
         SCOPED_TRACE(row.reason);
         window = std::make_unique<Tandrel>(fake.platform());
-        window->show();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        showWindow();
         if (!row.startScreen)
             window->Label1_Click();
         setProgram(row.loaded);
@@ -164,6 +154,7 @@ TEST_F(TypingTest, TheFirstKeyRunsCreateWithoutItsQuestion) {
 
 TEST_F(TypingTest, AKeyTypedWhileTheNoticeIsOpenIsRecordedOnce) {
     fake.messages.whileShown = [](const AskedBox&) { type({{Key_X}}); };
+    window->Text2->selectAll();
     type({{Key_Space}});
     // The blank is inserted once, as typed, whatever the field holds after the notice.
     EXPECT_EQ(lines().size(), 2);

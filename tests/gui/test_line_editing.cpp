@@ -1,4 +1,4 @@
-#include "keyboard_fixture.h"
+#include "editor_fixture.h"
 #include "window/colours.h"
 #include "window/insertion.h"
 
@@ -6,12 +6,11 @@ using namespace tandrel;
 
 namespace {
 
-class LineEditingTest : public KeyboardTest {
+class LineEditingTest : public EditorTest {
 protected:
     void SetUp() override {
-        KeyboardTest::SetUp();
-        window->Label1_Click();
-        window->Text2->setText("k"); // leaves the start prompt behind
+        EditorTest::SetUp();
+        insert("k"); // leaves the start prompt behind
         setProgram({});
     }
 
@@ -107,11 +106,4 @@ TEST_F(LineEditingTest, OkReplacesTheLineUnderEditInPlace) {
     window->Command4_Click(); // what "OK" runs
     EXPECT_EQ(lines(), QStringList({"a", "{Wait}20", "c"}));
     EXPECT_FALSE(editOpen());
-}
-
-TEST_F(LineEditingTest, UndoWithoutASnapshotKeepsTheProgram) {
-    window = std::make_unique<Tandrel>(fake.platform());
-    setProgram({"a", "b", "c"});
-    window->Command9_Click();
-    EXPECT_EQ(lines(), QStringList({"a", "b", "c"}));
 }

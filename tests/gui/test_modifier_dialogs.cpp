@@ -1,4 +1,4 @@
-#include "keyboard_fixture.h"
+#include "editor_fixture.h"
 
 using namespace tandrel;
 
@@ -6,11 +6,10 @@ namespace {
 
 using enum Qt::Key;
 
-class DialogFieldTest : public KeyboardTest {
+class DialogFieldTest : public EditorTest {
 protected:
     void SetUp() override {
-        KeyboardTest::SetUp();
-        window->Label1_Click();
+        EditorTest::SetUp();
         window->Text3->setText("{ALT}");
         window->ShowAltDialog();
     }
@@ -20,46 +19,41 @@ protected:
 
 TEST_F(DialogFieldTest, KeysActOrAreRecordedAsTheOptionsSay) {
     struct Row {
-        const char* reason;
-        bool recording;
+        QRadioButton* Tandrel::*option; // none: the first key chooses normal keys
         QList<Stroke> strokes;
         QString expectedField;
+        const char* reason;
     };
-    const QList<Row> rows = {
-        {"letters type, Backspace's token loses its blank",
-         true,
-         {{Key_A, Qt::ShiftModifier}, {Key_B, Qt::ShiftModifier}, {Key_Backspace}},
-         "{ALT}AB{BACKSPACE}"},
-        {"each Shift press is recorded", true, {{Key_Shift}, {Key_X}}, "{ALT}{SHIFT}x"},
-        {"Enter, Esc and the other named keys are recorded; Pause has no token",
-         true,
-         {{Key_Return}, {Key_Escape}, {Key_Tab}, {Key_Control}, {Key_NumLock}, {Key_Pause}},
-         "{ALT}{ENTER}{ESC}{TAB}{CTRL}{NUMLOCK}"},
-        {"F5, and a held arrow appends one token per repeat",
-         true,
-         {{Key_F5}, {Key_Down}, {Key_Down, {}, Stroke::Repeat}},
-         "{ALT}{F5}{DOWN}{DOWN}"},
-        {"Backspace acts normally", false, {{Key_Backspace}, {Key_Return}}, "{ALT"},
+    const Row rows[] = {
+        Row(nullptr, {{Key_Backspace}}, "{ALT", "no option yet: normal keys"),
+        Row(&Tandrel::Option2,
+            {{Key_A, Qt::ShiftModifier}, {Key_B, Qt::ShiftModifier}, {Key_Backspace}},
+            "{ALT}AB{BACKSPACE}", "letters type, Backspace's token loses its blank"),
+        Row(&Tandrel::Option2, {{Key_Shift}, {Key_X}}, "{ALT}{SHIFT}x",
+            "each Shift press is recorded"),
+        Row(&Tandrel::Option2,
+            {{Key_Return}, {Key_Escape}, {Key_Tab}, {Key_Control}, {Key_NumLock}, {Key_Pause}},
+            "{ALT}{ENTER}{ESC}{TAB}{CTRL}{NUMLOCK}", "named keys are recorded; Pause has no token"),
+        Row(&Tandrel::Option2, {{Key_F5}, {Key_Down}, {Key_Down, {}, Stroke::Repeat}},
+            "{ALT}{F5}{DOWN}{DOWN}", "F5, and a held arrow appends one token per repeat"),
+        Row(&Tandrel::Option1, {{Key_Backspace}, {Key_Return}}, "{ALT", "Backspace acts normally"),
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.reason);
         window->Text3->setText("{ALT}");
-        (row.recording ? window->Option2 : window->Option1)->setChecked(true);
+        if (row.option)
+            (window.get()->*row.option)->setChecked(true);
+        else
+            ASSERT_FALSE(window->Option1->isChecked() || window->Option2->isChecked());
         window->RestoreTypingFocus();
         type(row.strokes);
         EXPECT_EQ(window->Text3->text(), row.expectedField);
+        EXPECT_EQ(window->Option1->isChecked(), row.option != &Tandrel::Option2);
         // Neither Enter nor Esc commits or closes the panel.
         EXPECT_FALSE(window->Command4->isHidden());
         EXPECT_EQ(window->List2->count(), 0);
         EXPECT_EQ(QApplication::focusWidget(), window->Text3);
     }
-}
-
-TEST_F(DialogFieldTest, TheFirstKeyChoosesNormalKeys) {
-    ASSERT_FALSE(window->Option1->isChecked() || window->Option2->isChecked());
-    type({{Key_Backspace}});
-    EXPECT_TRUE(window->Option1->isChecked());
-    EXPECT_EQ(window->Text3->text(), "{ALT");
 }
 
 TEST_F(DialogFieldTest, AltPassesThroughNormalKeysWhileItsEntersArrive) {

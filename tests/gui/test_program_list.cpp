@@ -16,77 +16,54 @@ const QColor designBarColour(128, 128, 255);
 
 } // namespace
 
-TEST_F(EditorTest, InsertionsWithoutBlueLineGoToTheEndInOrderAndShowTheEnd) {
-    const QStringList program = numbered(80);
-    setProgram(program);
-    window->List2->scrollToTop();
-    ASSERT_FALSE(lastLineInView());
-    insert("a");
-    insert("b");
-    insert("c");
-    EXPECT_EQ(lines(), program + QStringList({"a", "b", "c"}));
-    EXPECT_EQ(selectedRow(), -1);
-    EXPECT_EQ(window->List2->currentRow(), -1);
-    EXPECT_TRUE(lastLineInView());
-    expectTyping();
-}
-
-TEST_F(EditorTest, InsertionsAboveTheBlueLineKeepTheUsersOrder) {
-    setProgram({"l0", "l1", "l2", "l3"}, 2);
-    window->globals.LastClickedLine = 7;
-    insert("A");
-    insert("B");
-    EXPECT_EQ(lines(), QStringList({"l0", "l1", "A", "B", "l2", "l3"}));
-    EXPECT_EQ(selectedRow(), 4);
-    // The handler's own selection is no click: neither the click handler nor a colouring ran.
-    EXPECT_EQ(window->globals.LastClickedLine, 7);
-    EXPECT_EQ(backgroundOf(window->Command3), designBarColour);
-    expectTyping();
-}
-
-TEST_F(EditorTest, TheFirstLineAsBlueLine) {
-    setProgram({"l0", "l1"}, 0);
-    window->Label21->setText("Some dialog prompt");
-    insert("new");
-    EXPECT_EQ(lines(), QStringList({"new", "l0", "l1"}));
-    EXPECT_EQ(selectedRow(), 1);
-    EXPECT_EQ(window->Label21->text(), QString());
-}
-
-TEST_F(EditorTest, TheEditPromptMakesAnInsertionReplaceTheBlueLine) {
-    setProgram({"l0", "{Wait}10", "l2"}, 1);
-    window->Label21->setText(editPromptText);
-    window->Label21->hide();
-    insert("{Wait}20");
-    EXPECT_EQ(lines(), QStringList({"l0", "{Wait}20", "l2"}));
-    EXPECT_EQ(selectedRow(), -1);
-    EXPECT_EQ(window->Label21->text(), QString());
-    insert("next");
-    EXPECT_EQ(lines(), QStringList({"l0", "{Wait}20", "l2", "next"}));
-    expectTyping();
-}
-
-TEST_F(EditorTest, EveryChangeTakesTheUndoSnapshotFirst) {
-    EXPECT_FALSE(window->Command9->isEnabled());
-    const QList<std::function<void()>> changes = {
-        [&] { insert("a"); },
-        [&] {
-            window->List2->setCurrentRow(0);
-            click(window->Label8);
-        },
-        [&] {
-            click(window->Label18);
-            window->Text3->setText("{Wait}5");
-            click(window->Command4);
-        },
+TEST_F(EditorTest, InsertionsGoAboveTheBlueLineOrAtTheEndInTheUsersOrder) {
+    struct Row {
+        QStringList program;
+        int blueLine;
+        QString prompt; // of the dialog panel
+        QStringList inserted;
+        QStringList expected;
+        int blueAfter;
+        const char* reason;
     };
-    for (const auto& change : changes) {
-        const QStringList before = lines();
-        change();
-        EXPECT_NE(lines(), before);
-        EXPECT_EQ(textsOf(window->List6), before);
-        EXPECT_TRUE(window->Command9->isEnabled());
-        EXPECT_EQ(backgroundOf(window->Command9), colour(PaletteColour::Yellow));
+    const QStringList long80 = numbered(80);
+    const Row rows[] = {
+        Row(long80, -1, "", {"a", "b", "c"}, long80 + QStringList{"a", "b", "c"}, -1,
+            "no blue line: the end, shown"),
+        Row({"l0", "l1", "l2", "l3"}, 2, "", {"A", "B"}, {"l0", "l1", "A", "B", "l2", "l3"}, 4,
+            "above the blue line"),
+        Row({"l0", "l1"}, 0, "Some dialog prompt", {"new"}, {"new", "l0", "l1"}, 1,
+            "the first line as blue line; a dialog prompt is cleared"),
+        Row({"l0", "{Wait}10", "l2"}, 1, editPromptText, {"{Wait}20", "next"},
+            {"l0", "{Wait}20", "l2", "next"}, -1,
+            "the edit prompt replaces the blue line, then the end"),
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.reason);
+        setProgram(row.program, row.blueLine);
+        window->List2->scrollToTop();
+        window->Label21->setText(row.prompt);
+        window->Label21->hide();
+        window->globals.LastClickedLine = 7;
+        for (const QString& line : row.inserted) {
+            insert(line);
+            // Every change takes the undo snapshot first.
+            if (line == row.inserted.first())
+                EXPECT_EQ(textsOf(window->List6), row.program);
+            EXPECT_TRUE(window->Command9->isEnabled());
+            EXPECT_EQ(backgroundOf(window->Command9), colour(PaletteColour::Yellow));
+        }
+        EXPECT_EQ(lines(), row.expected);
+        EXPECT_EQ(selectedRow(), row.blueAfter);
+        EXPECT_EQ(window->Label21->text(), QString());
+        if (row.blueAfter < 0) {
+            EXPECT_EQ(window->List2->currentRow(), -1);
+            EXPECT_TRUE(lastLineInView());
+        }
+        // The handler's own selection is no click: neither the click handler nor a colouring ran.
+        EXPECT_EQ(window->globals.LastClickedLine, 7);
+        EXPECT_EQ(backgroundOf(window->Command3), designBarColour);
+        expectTyping();
     }
 }
 
@@ -141,12 +118,12 @@ TEST_F(EditorTest, TheBarAndAClickOnALineMoveTheInsertionPoint) {
 }
 
 TEST_F(EditorTest, OneClickLinesGoThroughTheCommonInsertion) {
-    const std::pair<ClickLabel * Tandrel::*, const char*> cases[] = {
+    const std::pair<ClickLabel * Tandrel::*, const char*> rows[] = {
         {&Tandrel::Label8, "{Clip Paste}"},
         {&Tandrel::Label9, "{Clip Clear}"},
         {&Tandrel::Label22, "{Start Again}"},
         {&Tandrel::Label30, "{eXit}"}};
-    for (const auto& [button, line] : cases) {
+    for (const auto& [button, line] : rows) {
         SCOPED_TRACE(line);
         setProgram({"l0", "l1"}, 1);
         click(window.get()->*button);
@@ -154,6 +131,7 @@ TEST_F(EditorTest, OneClickLinesGoThroughTheCommonInsertion) {
         EXPECT_EQ(selectedRow(), 2);
         EXPECT_EQ(window->Text3->text(), line);
         EXPECT_TRUE(window->Text3->isHidden());
+        EXPECT_EQ(textsOf(window->List6), QStringList({"l0", "l1"}));
         expectTyping();
     }
     EXPECT_EQ(fake.processEnd.ends, 0);

@@ -13,12 +13,6 @@ using namespace tandrel;
 
 namespace {
 
-const QString kRemoved = "The Tandrel program has been removed along with related files and "
-                         "directories.  From the control panel select Add/Remove Programs and "
-                         "select to remove Tandrel.  This will complete the uninstall.";
-const QString kNoDrive =
-    "If your main drive is not C, D, E, F, G, H, I OR J this program will not work.";
-
 // Drives C, D and Z over real directories; erasing one chosen name always fails.
 class StartupFiles : public DriveFileSystem {
 public:
@@ -31,6 +25,17 @@ public:
     QString stuckName;
 };
 
+QByteArray contentOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void write(const QString& path, const QByteArray& content) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    file.write(content);
+}
+
 class Startup : public testing::Test {
 protected:
     Startup()
@@ -39,12 +44,9 @@ protected:
                  {'Z', fake.driveRoot('Z')}}) {
         QDir(fake.root.path()).mkpath("drive_d");
         executable = fake.root.path() + "/built-tandrel";
-        QFile file(executable);
-        file.open(QIODevice::WriteOnly);
-        file.write("\x7f"
-                   "ELF the running program");
-        file.close();
-        file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
+        write(executable, "\x7f"
+                          "ELF the running program");
+        QFile(executable).setPermissions(QFile(executable).permissions() | QFileDevice::ExeOwner);
         // The start screen is left at the first wait, after its one full flash.
         fake.clock.onWait = [this] {
             if (window)
@@ -62,16 +64,25 @@ protected:
     }
     QString host(const QString& relative) const { return fake.driveRoot('C') + relative; }
 
+    void freshDriveC() {
+        QDir(fake.driveRoot('C')).removeRecursively();
+        QDir(fake.driveRoot('C')).mkpath("WINDOWS");
+        files.stuckName.clear();
+    }
+
+    void forgetWhatHappened() {
+        fake.messages.asked.clear();
+        fake.messages.script.clear();
+        fake.shortcuts.created.clear();
+        fake.shortcuts.removed.clear();
+        fake.processEnd.ends = 0;
+    }
+
     FakePlatform fake;
     StartupFiles files;
     QString executable;
     std::unique_ptr<Tandrel> window;
 };
-
-QByteArray contentOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 TEST_F(Startup, WindowsDriveDecidesHomeOrEndsTheProcess) {
     struct Row {
@@ -85,10 +96,10 @@ TEST_F(Startup, WindowsDriveDecidesHomeOrEndsTheProcess) {
         {{}, "", "no WINDOWS on C to J"},
     };
     for (const Row& row : rows) {
-        for (const QChar letter : {'c', 'd'})
+        for (const QChar letter : {'c', 'd'}) {
             QDir(fake.root.path() + "/drive_" + letter).removeRecursively();
-        for (const QChar letter : {'c', 'd'})
             QDir(fake.root.path()).mkpath(QString("drive_") + letter);
+        }
         for (const QString& letter : row.windowsOn)
             QDir(fake.driveRoot(letter[0])).mkpath("WINDOWS");
         fake.messages.asked.clear();
@@ -96,7 +107,10 @@ TEST_F(Startup, WindowsDriveDecidesHomeOrEndsTheProcess) {
         start("");
         const bool ends = row.homeDir.isEmpty();
         EXPECT_EQ(fake.processEnd.ends, ends ? 1 : 0) << row.reason;
-        EXPECT_EQ(fake.messages.texts(), ends ? QStringList{kNoDrive} : QStringList{})
+        EXPECT_EQ(fake.messages.texts(),
+                  ends ? QStringList{"If your main drive is not C, D, E, F, G, H, I OR J this "
+                                     "program will not work."}
+                       : QStringList{})
             << row.reason;
         if (!ends)
             EXPECT_EQ(window->globals.HomeDir, row.homeDir) << row.reason;
@@ -105,104 +119,89 @@ TEST_F(Startup, WindowsDriveDecidesHomeOrEndsTheProcess) {
     }
 }
 
-TEST_F(Startup, FirstStartInstallsEverythingAndASecondStartNothing) {
-    QDir(fake.driveRoot('C')).mkpath("WINDOWS");
-    start("");
-    EXPECT_EQ(contentOf(host("/TANDREL/Tandrel.exe")), contentOf(executable));
-    EXPECT_TRUE(QFileInfo(host("/TANDREL/Tandrel.exe")).isExecutable());
-    for (const SampleProgram& sample : samplePrograms()) {
-        const auto written = files.read(sample.path);
-        ASSERT_TRUE(written.has_value()) << sample.path.toStdString();
-        EXPECT_EQ(*written, encodeProgram(sample.lines)) << sample.path.toStdString();
-    }
-    EXPECT_EQ(fake.shortcuts.created, QStringList({"Tandrel", "Tandrel"}));
-
-    QFile::remove(host("/TANDREL/PROGRAMS/Read Me"));
-    fake.shortcuts.created.clear();
-    start("");
-    EXPECT_FALSE(QFile::exists(host("/TANDREL/PROGRAMS/Read Me"))) << "samples rewritten";
-    EXPECT_TRUE(fake.shortcuts.created.isEmpty());
-    EXPECT_TRUE(fake.messages.asked.isEmpty());
-}
-
-TEST_F(Startup, InstallationOptions) {
-    struct Row {
-        QString argument;
-        bool installedBefore;
-        QList<Answer> answers;
-        QStringList messages;
-        bool homeAfter;
-        int ends;
-        const char* reason;
-    };
-    const QString uninstallQuestion =
+TEST_F(Startup, TheArgumentInstallsUpdatesOrRemoves) {
+    const QString question =
         "UNINSTALL will REMOVE ALL Tandrel programs, files, and directories including any you "
         "have created.  You may want to backup your own before continuing with this uninstall "
         "procedure.  To continue this uninstall press 'OK' to stop here press 'CANCEL'";
-    const Row rows[] = {
-        {"/u", true, {}, {"This Tandrel update is complete."}, true, 0, "update"},
-        {"/U", false, {}, {}, true, 0, "no home: installs instead of updating"},
-        {"/x", true, {Answer::Cancel}, {uninstallQuestion}, true, 0, "cancelled: nothing goes"},
-        {"/X", true, {Answer::Ok}, {uninstallQuestion, kRemoved}, false, 1, "capital X removes"},
-    };
-    for (const Row& row : rows) {
-        QDir(fake.driveRoot('C')).removeRecursively();
-        QDir(fake.driveRoot('C')).mkpath("WINDOWS");
-        if (row.installedBefore) {
-            start("");
-            QFile::remove(host("/TANDREL/Tandrel.exe"));
-        }
-        fake.messages.asked.clear();
-        fake.shortcuts.created.clear();
-        fake.shortcuts.removed.clear();
-        fake.processEnd.ends = 0;
-        for (const Answer answer : row.answers)
-            fake.messages.willAnswer(answer);
-        start(row.argument);
-        EXPECT_EQ(fake.messages.texts(), row.messages) << row.reason;
-        EXPECT_EQ(QDir(host("/TANDREL")).exists(), row.homeAfter) << row.reason;
-        EXPECT_EQ(fake.processEnd.ends, row.ends) << row.reason;
-        const bool removed = row.ends == 1;
-        EXPECT_EQ(fake.shortcuts.removed.size(), removed ? 2 : 0) << row.reason;
-        if (!removed)
-            EXPECT_EQ(QFile::exists(host("/TANDREL/Tandrel.exe")), row.argument != "/x")
-                << row.reason << ": executable refreshed only by an install or update";
-    }
-}
-
-TEST_F(Startup, UninstallNeitherHangsNorLeavesItsDirectories) {
+    const QString removed = "The Tandrel program has been removed along with related files and "
+                            "directories.  From the control panel select Add/Remove Programs "
+                            "and select to remove Tandrel.  This will complete the uninstall.";
+    const QString byHand =
+        "The Please manually remove the (your drive):\\Tandrel\\Tandrel.exe directory and "
+        "program the related files and directories have been removed.  From the control panel "
+        "select Add/Remove Programs and select to remove Tandrel.  This will complete the "
+        "uninstall.";
     struct Row {
+        QString argument;
+        bool installedBefore; // then the installed program and a sample are made stale
+        Answer answer;        // to the uninstall question
+        QStringList messages;
+        bool exeRefreshed;
+        int shortcutsCreated;
         QString stuckName;
-        bool linkOutside;
-        QStringList survivors; // relative to drive C's root
+        QStringList survivors; // on drive C, after a removal
         const char* reason;
     };
+    const QString readMe = "/TANDREL/PROGRAMS/Read Me", link = "/TANDREL/outside-link";
+    const QString outside = "/outside.txt", exe = "/TANDREL/Tandrel.exe";
     const Row rows[] = {
-        {"Read Me", false, {"/TANDREL/PROGRAMS/Read Me"}, "undeletable program file"},
-        {"", true, {"/TANDREL/outside-link", "/outside.txt"}, "a link and its target stay"},
+        Row("", false, Answer::Ok, {}, true, 2, "", {}, "a first start installs everything"),
+        Row("", true, Answer::Ok, {}, false, 0, "", {}, "a second start installs nothing"),
+        Row("/u", true, Answer::Ok, {"This Tandrel update is complete."}, true, 2, "", {},
+            "update"),
+        Row("/U", false, Answer::Ok, {}, true, 2, "", {}, "no home: installs, not updates"),
+        Row("/x", true, Answer::Cancel, {question}, false, 0, "", {}, "cancelled: nothing goes"),
+        Row("/X", true, Answer::Ok, {question, removed}, false, 0, "", {}, "capital X removes"),
+        Row("/x", true, Answer::Ok, {question, removed}, false, 0, "Read Me", {readMe},
+            "an undeletable program file neither hangs nor stops the rest"),
+        Row("/x", true, Answer::Ok, {question, byHand}, false, 0, "Tandrel.exe", {exe},
+            "an undeletable file at home is left to the user"),
+        Row("/x", true, Answer::Ok, {question, removed}, false, 0, "", {link, outside},
+            "a link and its target stay"),
     };
+    const SampleProgram aSample = samplePrograms().first();
     for (const Row& row : rows) {
-        QDir(fake.driveRoot('C')).removeRecursively();
-        QDir(fake.driveRoot('C')).mkpath("WINDOWS");
-        files.stuckName.clear();
-        start("");
-        if (row.linkOutside) {
-            QFile outside(host("/outside.txt"));
-            outside.open(QIODevice::WriteOnly);
-            outside.write("keep");
-            outside.close();
-            QFile::link(host("/outside.txt"), host("/TANDREL/outside-link"));
+        SCOPED_TRACE(row.reason);
+        freshDriveC();
+        if (row.installedBefore) {
+            start("");
+            write(host(exe), "stale");
+            ASSERT_TRUE(files.write(aSample.path, "stale"));
         }
+        const bool linkOutside = row.survivors.contains(outside);
+        if (linkOutside) {
+            write(host(outside), "keep");
+            QFile::link(host(outside), host(link));
+        }
+        forgetWhatHappened();
         files.stuckName = row.stuckName;
-        fake.processEnd.ends = 0;
-        fake.messages.willAnswer(Answer::Ok);
-        start("/x");
-        EXPECT_EQ(fake.processEnd.ends, 1) << row.reason;
+        fake.messages.willAnswer(row.answer);
+        start(row.argument);
+
+        EXPECT_EQ(fake.messages.texts(), row.messages);
+        if (row.argument.startsWith("/x", Qt::CaseInsensitive))
+            EXPECT_EQ(fake.messages.asked.first().title, "UNINSTALL Tandrel");
+        const bool gone = row.messages.contains(removed) || row.messages.contains(byHand);
+        EXPECT_EQ(fake.processEnd.ends, gone ? 1 : 0);
+        EXPECT_EQ(fake.shortcuts.removed, gone ? QStringList(2, "Tandrel") : QStringList());
+        EXPECT_EQ(fake.shortcuts.created, QStringList(row.shortcutsCreated, "Tandrel"));
+        EXPECT_EQ(QDir(host("/TANDREL")).exists(), !gone || !row.survivors.isEmpty());
         for (const QString& survivor : row.survivors)
-            EXPECT_TRUE(QFileInfo(host(survivor)).exists()) << row.reason;
-        EXPECT_FALSE(QFile::exists(host("/TANDREL/Tandrel.exe"))) << row.reason;
-        if (row.linkOutside)
-            EXPECT_EQ(contentOf(host("/outside.txt")), "keep") << row.reason;
+            EXPECT_TRUE(QFileInfo(host(survivor)).exists()) << survivor.toStdString();
+        EXPECT_EQ(contentOf(host(exe)) == contentOf(executable), row.exeRefreshed);
+        if (row.exeRefreshed) {
+            EXPECT_TRUE(QFileInfo(host(exe)).isExecutable());
+        }
+        if (!row.installedBefore) {
+            for (const SampleProgram& sample : samplePrograms())
+                EXPECT_EQ(files.read(sample.path), encodeProgram(sample.lines))
+                    << sample.path.toStdString();
+        } else if (!gone) {
+            EXPECT_EQ(files.read(aSample.path), "stale") << "samples are written only once";
+        }
+        if (linkOutside)
+            EXPECT_EQ(contentOf(host(outside)), "keep");
     }
 }
 

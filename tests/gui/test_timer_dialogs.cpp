@@ -1,4 +1,3 @@
-#include "dialogs/timer_lines.h"
 #include "editor_fixture.h"
 
 using namespace tandrel;
@@ -13,104 +12,105 @@ QList<int> selectedRowsOf(const QListWidget* list) {
     return rows;
 }
 
+const QString daysPrompt =
+    "DO NOT ENTER MANUALLY -- Select as many days as you wish.  Your program will wait at this "
+    "line until the time you select is reached on the week days you select.  (Seconds are "
+    "optional.)";
+const QString datePrompt =
+    "DO NOT ENTER MANUALLY -- Select a year, month and day.  Your program will wait at this "
+    "line until the time you select is reached on the day you select.  (Seconds are optional.)";
+
+// The fake clock writes its time as "2:05:00 PM".
+const QDateTime sundayAfternoon(QDate(2026, 3, 29), QTime(14, 5, 0));
+
 } // namespace
 
 class TimerDialogTest : public EditorTest {
 protected:
     void SetUp() override {
-        // A Sunday afternoon; the fake clock writes the time as "2:05:00 PM".
-        fake.clock.wallClock = QDateTime(QDate(2026, 3, 29), QTime(14, 5, 0));
+        fake.clock.wallClock = sundayAfternoon;
         EditorTest::SetUp();
     }
 
-    void clickEntry(QListWidget* list, int row) {
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualItemRect(list->item(row)).center());
-    }
+    QListWidget* list(const QString& name) const { return window->findChild<QListWidget*>(name); }
 
-    void expectTimerPanelOpen(const QStringList& lists) {
-        expectShown(window.get(),
-                    QStringList{"Text8", "Label21", "Text3", "Command4", "Command5", "Text10"} +
-                        lists);
-        expectHidden(window.get(),
-                     {"List2", "Command1", "Command2", "Command8", "Command12", "Text7", "File1"});
-        // Neither the caret nor the focus moves.
-        EXPECT_EQ(QApplication::focusWidget(), window->Text2);
-    }
-
-    void expectTimerControlsHidden() {
-        expectHidden(window.get(), {"Text10", "List1", "List3", "List4", "List5", "Text8"});
+    void clickEntry(const QString& name, int row) {
+        QListWidget* entries = list(name);
+        QTest::mouseClick(entries->viewport(), Qt::LeftButton, {},
+                          entries->visualItemRect(entries->item(row)).center());
     }
 };
 
-TEST_F(TimerDialogTest, DaysLineComesFromTheListAndTheTimeOnly) {
-    click(window->Label5);
-    expectTimerPanelOpen({"List1"});
-    EXPECT_EQ(window->List1->count(), 8);
-    EXPECT_EQ(window->Text3->text(), "{DAYS}");
-    EXPECT_EQ(window->Text10->text(), "2:05:00 PM");
-    EXPECT_EQ(window->Label21->text(),
-              QString("DO NOT ENTER MANUALLY -- Select as many days as you wish.  Your program "
-                      "will wait at this line until the time you select is reached on the week "
-                      "days you select.  (Seconds are optional.)"));
-
-    // Fridays clicked before Mondays: the line keeps the week's order.
-    clickEntry(window->List1, 6);
-    clickEntry(window->List1, 2);
-    window->Text3->setText("{DAYS}typed by hand");
-    click(window->Command4);
-    EXPECT_EQ(lines(), QStringList({"{DAYS}Mondays,Fridays, 2:05:00 PM"}));
-    expectTimerControlsHidden();
-
-    // Every opening starts again from nothing, with the time of the moment.
-    click(window->Label5);
-    clickEntry(window->List1, 3);
-    click(window->Command5);
-    expectTimerControlsHidden();
-    fake.clock.wallClock = fake.clock.wallClock.addSecs(125);
-    click(window->Label5);
-    EXPECT_EQ(window->List1->count(), 8);
-    EXPECT_EQ(selectedRowsOf(window->List1), QList<int>());
-    EXPECT_EQ(window->Text10->text(), "2:07:05 PM");
-    EXPECT_EQ(lines().size(), 1);
-    EXPECT_TRUE(fake.messages.asked.isEmpty());
-}
-
-TEST_F(TimerDialogTest, DateOpensOnTodayAndComposesFromTheLists) {
-    click(window->Label26);
-    expectTimerPanelOpen({"List3", "List4", "List5"});
-    EXPECT_TRUE(window->List1->isHidden());
-    EXPECT_EQ(window->List4->count(), 101);
-    EXPECT_EQ(selectedRowsOf(window->List4), QList<int>({0}));
-    EXPECT_EQ(selectedRowsOf(window->List3), QList<int>({2}));
-    EXPECT_EQ(selectedRowsOf(window->List5), QList<int>({28}));
-    EXPECT_EQ(window->Text3->text(), "{DATE}");
-    EXPECT_EQ(window->Text10->text(), "2:05:00 PM");
-    EXPECT_EQ(window->Label21->text(),
-              QString("DO NOT ENTER MANUALLY -- Select a year, month and day.  Your program will "
-                      "wait at this line until the time you select is reached on the day you "
-                      "select.  (Seconds are optional.)"));
-    window->Text3->setText("{DATE}typed by hand");
-    click(window->Command4);
-    EXPECT_EQ(lines(), QStringList({"{DATE}2026 - March, 29   2:05:00 PM"}));
-    expectTimerControlsHidden();
-
-    // An impossible date goes in without complaint; an emptied time leaves the separator blanks.
-    click(window->Label26);
-    clickEntry(window->List4, 3);
-    clickEntry(window->List3, 1);
-    clickEntry(window->List5, 30);
-    window->Text10->clear();
-    click(window->Command4);
-    EXPECT_EQ(lines().last(), "{DATE}2029 - February, 31   ");
-
-    // Nothing of an earlier choice survives the next opening.
-    click(window->Label26);
-    clickEntry(window->List3, 7);
-    click(window->Command5);
-    expectTimerControlsHidden();
-    click(window->Label26);
-    EXPECT_EQ(selectedRowsOf(window->List3), QList<int>({2}));
-    EXPECT_EQ(lines().size(), 2);
-    EXPECT_TRUE(fake.messages.asked.isEmpty());
+TEST_F(TimerDialogTest, TimerLinesComeFromTheListsAndTheTimeOnly) {
+    struct Opened {
+        const char* list;
+        int count;
+        QList<int> selected;
+    };
+    struct Row {
+        const char* reason;
+        ClickLabel* Tandrel::*button;
+        QString token;
+        QString prompt;
+        QList<Opened> lists;                        // as every opening shows them
+        QList<std::pair<const char*, int>> choices; // list and entry clicked
+        bool timeEmptied;
+        QString expected;
+    };
+    const QList<Opened> dateLists = {{"List4", 101, {0}}, {"List3", 12, {2}}, {"List5", 31, {28}}};
+    const Row rows[] = {
+        Row("Fridays clicked before Mondays: the line keeps the week's order", &Tandrel::Label5,
+            "{DAYS}", daysPrompt, {{"List1", 8, {}}}, {{"List1", 6}, {"List1", 2}}, false,
+            "{DAYS}Mondays,Fridays, %1"),
+        Row("the date opens on today", &Tandrel::Label26, "{DATE}", datePrompt, dateLists, {},
+            false, "{DATE}2026 - March, 29   %1"),
+        Row("an impossible date goes in; an emptied time leaves the separator blanks",
+            &Tandrel::Label26, "{DATE}", datePrompt, dateLists,
+            {{"List4", 3}, {"List3", 1}, {"List5", 30}}, true, "{DATE}2029 - February, 31   "),
+    };
+    const QStringList timerLists = {"List1", "List3", "List4", "List5"};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.reason);
+        fake.clock.wallClock = sundayAfternoon;
+        QStringList others = timerLists;
+        for (const Opened& opened : row.lists)
+            others.removeAll(opened.list);
+        const QStringList before = lines();
+        // The second opening, after a choice and "Don't use", starts again from nothing with
+        // the time of the moment.
+        for (const QString time : {"2:05:00 PM", "2:07:05 PM"}) {
+            click(window.get()->*row.button);
+            expectShown(window.get(),
+                        {"Text8", "Label21", "Text3", "Command4", "Command5", "Text10"});
+            expectHidden(window.get(), QStringList{"List2", "Command1", "Command2", "Command8",
+                                                   "Command12", "Text7", "File1"} +
+                                           others);
+            // Neither the caret nor the focus moves.
+            EXPECT_EQ(QApplication::focusWidget(), window->Text2);
+            EXPECT_EQ(window->Text3->text(), row.token);
+            EXPECT_EQ(window->Text10->text(), time);
+            EXPECT_EQ(window->Label21->text(), row.prompt);
+            for (const Opened& opened : row.lists) {
+                EXPECT_FALSE(list(opened.list)->isHidden()) << opened.list;
+                EXPECT_EQ(list(opened.list)->count(), opened.count) << opened.list;
+                EXPECT_EQ(selectedRowsOf(list(opened.list)), opened.selected) << opened.list;
+            }
+            if (time.startsWith("2:07"))
+                break;
+            for (const Opened& opened : row.lists)
+                clickEntry(opened.list, 7);
+            click(window->Command5);
+            expectHidden(window.get(), QStringList{"Text10", "Text8"} + timerLists);
+            fake.clock.wallClock = fake.clock.wallClock.addSecs(125);
+        }
+        for (const auto& [name, entry] : row.choices)
+            clickEntry(name, entry);
+        if (row.timeEmptied)
+            window->Text10->clear();
+        window->Text3->setText(row.token + "typed by hand");
+        click(window->Command4);
+        EXPECT_EQ(lines(), before + QStringList{QString(row.expected).replace("%1", "2:07:05 PM")});
+        expectHidden(window.get(), QStringList{"Text10", "Text8"} + timerLists);
+        EXPECT_TRUE(fake.messages.asked.isEmpty());
+    }
 }
