@@ -119,8 +119,9 @@ TEST_F(FilePanelTest, OpeningLoadsTheFileOrKeepsTheProgram) {
         const bool opened = row.expected != QStringList{"old"};
         EXPECT_EQ(window->Command6->isVisible(), !opened) << row.reason;
         EXPECT_EQ(fake.messages.texts().contains(invalid), !opened) << row.reason;
-        if (opened)
+        if (opened) {
             EXPECT_EQ(window->Label25->text(), row.path) << row.reason;
+        }
         window->Command7_Click();
     }
 }
@@ -171,11 +172,12 @@ TEST_F(FilePanelTest, CommandLineRunsOnlyTheExactName) {
             << row.argument.toStdString();
         const bool reported = !row.runs && row.argument != "/u";
         ASSERT_EQ(fake.messages.asked.size(), reported ? 1 : 0) << row.argument.toStdString();
-        if (reported)
+        if (reported) {
             EXPECT_TRUE(fake.messages.asked[0].text.startsWith(
                 "The program you specified to run    '" + row.argument +
                 "'   either does not exist, or it is not in the  C:\\TANDREL\\PROGRAMS\\ "
                 "directory."));
+        }
     }
 }
 
@@ -211,8 +213,9 @@ TEST_F(FilePanelTest, FileCopyLineIsComposedFromTheLists) {
         }
         EXPECT_EQ(window->Text3->text(), step.line) << step.line.toStdString();
         EXPECT_EQ(fake.messages.asked.size(), step.message.isEmpty() ? 0 : 1);
-        if (!step.message.isEmpty() && !fake.messages.asked.isEmpty())
+        if (!step.message.isEmpty() && !fake.messages.asked.isEmpty()) {
             EXPECT_TRUE(fake.messages.asked[0].text.startsWith(step.message));
+        }
     }
     EXPECT_EQ(window->globals.SecondFilePending, 2);
 }
@@ -298,8 +301,9 @@ TEST_F(FilePanelTest, RenameAndDeleteFromTheMenu) {
             listed.append(window->File1->item(i)->text());
         EXPECT_EQ(listed, row.listed) << row.reason;
         EXPECT_EQ(readHost(folder + "A.TDX"), row.aContent) << row.reason;
-        if (row.listed == QStringList{"B.TDX"})
+        if (row.listed == QStringList{"B.TDX"}) {
             EXPECT_EQ(readHost(folder + "B.TDX"), "a") << row.reason;
+        }
         EXPECT_FALSE(window->List7->isVisible() || window->Text11->isVisible()) << row.reason;
     }
 }

@@ -112,8 +112,9 @@ TEST_F(Startup, WindowsDriveDecidesHomeOrEndsTheProcess) {
                                      "program will not work."}
                        : QStringList{})
             << row.reason;
-        if (!ends)
+        if (!ends) {
             EXPECT_EQ(window->globals.HomeDir, row.homeDir) << row.reason;
+        }
         EXPECT_EQ(QDir(fake.driveRoot('C') + "/TANDREL").exists(), row.homeDir.startsWith('C'))
             << row.reason;
     }
@@ -180,8 +181,9 @@ TEST_F(Startup, TheArgumentInstallsUpdatesOrRemoves) {
         start(row.argument);
 
         EXPECT_EQ(fake.messages.texts(), row.messages);
-        if (row.argument.startsWith("/x", Qt::CaseInsensitive))
+        if (row.argument.startsWith("/x", Qt::CaseInsensitive)) {
             EXPECT_EQ(fake.messages.asked.first().title, "UNINSTALL Tandrel");
+        }
         const bool gone = row.messages.contains(removed) || row.messages.contains(byHand);
         EXPECT_EQ(fake.processEnd.ends, gone ? 1 : 0);
         EXPECT_EQ(fake.shortcuts.removed, gone ? QStringList(2, "Tandrel") : QStringList());
@@ -200,8 +202,9 @@ TEST_F(Startup, TheArgumentInstallsUpdatesOrRemoves) {
         } else if (!gone) {
             EXPECT_EQ(files.read(aSample.path), "stale") << "samples are written only once";
         }
-        if (linkOutside)
+        if (linkOutside) {
             EXPECT_EQ(contentOf(host(outside)), "keep");
+        }
     }
 }
 
@@ -256,12 +259,13 @@ TEST(ScreenCheck, QuestionsAndModeChanges) {
         EXPECT_EQ(changes, row.changes) << row.reason;
         ASSERT_EQ(messages.asked.size(), row.questions) << row.reason;
         EXPECT_EQ(messages.unexpectedQuestions, 0) << row.reason;
-        if (row.questions > 0)
+        if (row.questions > 0) {
             EXPECT_TRUE(messages.asked[0].text.startsWith(
                 QString("Your screen settings are %1 By %2.  To display Tandrel")
                     .arg(row.screen.width())
                     .arg(row.screen.height())))
                 << row.reason;
+        }
     }
 }
 
