@@ -139,9 +139,8 @@ TEST_F(DriveFileSystemTest, FailedWritesLeaveTheOldFile) {
     ASSERT_TRUE(fs.write("C:\\new.txt", "one"));
     ASSERT_TRUE(fs.write("C:\\NEW.TXT", "2"));
     EXPECT_EQ(bytes("c/new.txt"), "2");
-    EXPECT_FALSE(fs.write("C:\\keep.txt\\x.txt", "x"));
-    EXPECT_FALSE(fs.write("C:\\keep.txt\\", "x"));
-    EXPECT_FALSE(fs.write("C:\\dir", "x"));
+    for (const char* path : {"C:\\keep.txt\\x.txt", "C:\\keep.txt\\", "C:\\dir"})
+        EXPECT_FALSE(fs.write(path, "x")) << path;
 
     // A file-size limit makes the write fail part way through, even for root.
     put("d/big.bin", QByteArray(1 << 20, 'b'));
@@ -170,11 +169,11 @@ TEST_F(DriveFileSystemTest, CopiesAndRenamesByCopyAndErase) {
     ASSERT_TRUE(fs.copy("c:\\A.TXT", "D:\\B.TXT"));
     EXPECT_EQ(bytes("d/b.txt"), "short");
     EXPECT_TRUE(QFile::permissions(host("d/b.txt")) & QFile::ExeOwner);
-    EXPECT_FALSE(fs.copy("C:\\none.txt", "C:\\n.txt"));
-    EXPECT_FALSE(fs.copy("C:\\a.txt", "C:\\none\\n.txt"));
-
     // Onto itself under another case: refused, so that the erase of a rename never runs.
-    EXPECT_FALSE(fs.copy("C:\\a.txt", "C:\\A.TXT"));
+    for (const auto& [from, to] : {std::pair{"C:\\none.txt", "C:\\n.txt"},
+                                   {"C:\\a.txt", "C:\\none\\n.txt"},
+                                   {"C:\\a.txt", "C:\\A.TXT"}})
+        EXPECT_FALSE(fs.copy(from, to)) << from << " to " << to;
     EXPECT_EQ(bytes("c/a.txt"), "short");
 
     ASSERT_TRUE(fs.copy("C:\\a.txt", "C:\\Renamed.txt"));
@@ -188,8 +187,8 @@ TEST_F(DriveFileSystemTest, ErasesFilesAndManagesDirectoriesOneLevelAtATime) {
     QDir().mkpath(host("c/Empty"));
 
     EXPECT_EQ(fs.erase("C:\\full").reason(), "The path names a directory, not a file.");
-    EXPECT_FALSE(fs.makeDirectory("C:\\new\\deeper"));
-    EXPECT_FALSE(fs.makeDirectory("C:\\FULL"));
+    for (const char* path : {"C:\\new\\deeper", "C:\\FULL"})
+        EXPECT_FALSE(fs.makeDirectory(path)) << path;
     EXPECT_TRUE(fs.makeDirectory("C:\\new\\"));
     EXPECT_TRUE(fs.directoryExists("C:\\NEW"));
     EXPECT_FALSE(fs.fileExists("C:\\NEW"));

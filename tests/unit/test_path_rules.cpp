@@ -17,13 +17,11 @@ TEST(PathRules, DirectoryChangeRewritesTheDialogLine) {
     const TextCase cases[] = {
         {"{File Erase}", "C:\\", "{File Erase}C:\\", "root keeps its single backslash"},
         {"{File Erase}C:\\A\\B.TXT", "C:\\TEMP", "{File Erase}C:\\TEMP\\", "path replaced"},
-        {"{Run Program}hand typed", "C:\\DATA", "{Run Program}C:\\DATA\\", "typed text replaced"},
         {"{File Copy}", "C:\\TEMP", "{File Copy}C:\\TEMP\\", "short two-file line appended"},
         {"{File Copy}C:\\A.TDX * ", "C:\\TEMP", "{File Copy}C:\\A.TDX * C:\\TEMP\\",
          "second path after the separator"},
         {"{File Copy}C:\\A.TDX * C:\\X\\", "C:\\", "{File Copy}C:\\A.TDX * C:\\",
          "second path replaced by a root"},
-        {"{File Rename}C:\\OLD", "C:\\NEW", "{File Rename}C:\\NEW\\", "no separator yet"},
         {"{Pause}", "C:\\TEMP", "{Pause}", "other lines unchanged"},
         {"{File Erase}", "N:\\CE\\:W", "{File Erase}N:\\CE\\:W\\", "\":\" in a name is no root"},
     };
@@ -46,19 +44,13 @@ TEST(PathRules, FileClickComposesTheDialogLine) {
         {"{File Erase}C:\\TANDREL\\PROGRAMS\\A.TDX", "C:\\TANDREL\\PROGRAMS", "B.TDX",
          FileClickOutcome::SecondFileRefused, "{File Erase}C:\\TANDREL\\PROGRAMS\\A.TDX",
          "second file refused"},
-        {"{File Erase}C:\\", "C:\\", "X.TXT", FileClickOutcome::OnlyFile, "{File Erase}C:\\X.TXT",
-         "one backslash at the root"},
         {"{File Copy}", "C:\\TANDREL\\PROGRAMS", "A.TDX", FileClickOutcome::FirstFile,
          "{File Copy}C:\\TANDREL\\PROGRAMS\\A.TDX * ", "first file and separator"},
         {"{File Copy}C:\\A.TDX * C:\\TEMP\\", "C:\\TEMP", "B.TXT", FileClickOutcome::SecondFile,
          "{File Copy}C:\\A.TDX * C:\\TEMP\\B.TXT", "second file after a directory change"},
-        {"{File Rename}C:\\A.TXT * ", "C:\\DATA", "B.TXT", FileClickOutcome::SecondFile,
-         "{File Rename}C:\\A.TXT * C:\\DATA\\B.TXT", "second file in the same directory"},
         {"{File Copy}C:\\A.TDX * C:\\TEMP\\B.TXT", "C:\\TEMP", "C.TXT",
          FileClickOutcome::ThirdFileRefused, "{File Copy}C:\\A.TDX * C:\\TEMP\\B.TXT",
          "third file refused"},
-        {"{File Copy}C:\\TEMP\\", "C:\\TEMP", "A.TXT", FileClickOutcome::FirstFile,
-         "{File Copy}C:\\TEMP\\A.TXT * ", "first file after a directory change"},
         {"{Pause}", "C:\\", "A.TXT", FileClickOutcome::NotAFileLine, "{Pause}", "no file token"},
     };
     for (const Case& row : cases) {
@@ -80,11 +72,9 @@ TEST(PathRules, SaveFieldAndDirectoryShapes) {
         {saveFieldAfterDirectoryChange, "C:\\DATA", "C:\\DATA\\", "directory gets a backslash"},
         {saveFieldAfterDirectoryChange, "C:\\", "C:\\", "root never doubled"},
         {saveFieldAfterClick, "C:\\DATA", "C:\\DATA\\", "click adds the backslash"},
-        {saveFieldAfterClick, "C:\\DATA\\", "C:\\DATA\\", "click keeps one backslash"},
         {saveFieldAfterClick, "C:\\DATA\\  ", "C:\\DATA\\  ", "trailing blanks ignored"},
         {shownDirectory, "C:\\TANDREL\\PROGRAMS\\", "C:\\TANDREL\\PROGRAMS", "no trailing one"},
         {shownDirectory, "c:", "c:\\", "root keeps its backslash"},
-        {parentDirectory, "C:\\TANDREL\\PROGRAMS", "C:\\TANDREL", "one level up"},
         {parentDirectory, "C:\\TANDREL", "C:\\", "up to the root"},
         {parentDirectory, "C:\\", "C:\\", "root stays"},
         {actionDirectory, "C:\\", "C:\\", "action at a root: no second backslash"},
@@ -98,8 +88,6 @@ TEST(PathRules, DirectoryRowsLeadDownFromTheRoot) {
     const QList<DirectoryRow> expected = {
         {"C:\\", "C:\\"}, {"  TANDREL", "C:\\TANDREL"}, {"    PROGRAMS", "C:\\TANDREL\\PROGRAMS"}};
     EXPECT_EQ(directoryRows("C:\\TANDREL", {"PROGRAMS"}), expected);
-    const QList<DirectoryRow> atRoot = {{"C:\\", "C:\\"}, {"  DATA", "C:\\DATA"}};
-    EXPECT_EQ(directoryRows("C:\\", {"DATA"}), atRoot);
 }
 
 TEST(PathRules, FileActionMenuAndRenameField) {
@@ -119,8 +107,7 @@ TEST(PathRules, FileActionMenuAndRenameField) {
     };
     for (const Case& row : cases)
         EXPECT_EQ(fileActionGeometry(row.entryLength), row.expected) << row.reason;
-    const std::pair<qsizetype, qsizetype> carets[] = {{5, 2}, {7, 4}, {3, 2},
-                                                      {6, 3}, {0, 0}, {1, 0}};
+    const std::pair<qsizetype, qsizetype> carets[] = {{5, 2}, {7, 4}, {3, 2}, {0, 0}, {1, 0}};
     for (const auto& [length, caret] : carets)
         EXPECT_EQ(renameCaretPosition(length), caret) << "name of " << length << " characters";
 }

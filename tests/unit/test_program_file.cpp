@@ -69,7 +69,7 @@ TEST(ProgramFile, WritesCrLfAndWindows1252WhenEveryCharacterFitsElseUtf8) {
     }
 }
 
-TEST(ProgramFile, EveryProgramSurvivesWritingAndReading) {
+TEST(ProgramFile, EveryProgramAndEveryEightBitFileSurvivesARoundTrip) {
     const QList<QStringList> programs = {
         {text(u"\u0416"), text(u"caf\u00E9"), smiley},
         {text(u"\u00C3\u00A9"), text(u"\u00EF\u00BB\u00BF")},
@@ -79,14 +79,9 @@ TEST(ProgramFile, EveryProgramSurvivesWritingAndReading) {
     };
     for (const QStringList& program : programs)
         EXPECT_EQ(decodeProgram(encodeProgram(program)), program);
-}
-
-TEST(ProgramFile, EightBitFilesSaveBackUnchanged) {
     QByteArray bytes;
-    for (int byte = 0; byte < 256; ++byte) {
-        if (byte != '\n' && byte != '\r')
-            bytes += char(byte);
-    }
+    for (int byte = 0; byte < 256; ++byte)
+        bytes += byte == '\n' || byte == '\r' ? QByteArray() : QByteArray(1, char(byte));
     bytes += "\r\nsecond\r\n";
     EXPECT_EQ(encodeProgram(decodeProgram(bytes)), bytes);
 }
@@ -134,8 +129,7 @@ TEST(CommandLine, FindsOnlyTheStoredNameExactly) {
     QTemporaryDir drive;
     ASSERT_TRUE(drive.isValid());
     DriveFileSystem files({{QLatin1Char('C'), drive.path()}});
-    ASSERT_TRUE(files.makeDirectory(QStringLiteral("C:\\TANDREL\\")).ok);
-    ASSERT_TRUE(files.makeDirectory(QStringLiteral("C:\\TANDREL\\PROGRAMS\\")).ok);
+    ASSERT_TRUE(QDir(drive.path()).mkpath("TANDREL/PROGRAMS"));
     for (const char* name : {"MINE.TDX", "Sample Calculator.TDX", "notes.txt"})
         ASSERT_TRUE(files.write(QStringLiteral("C:\\TANDREL\\PROGRAMS\\") + name, "x").ok);
 
@@ -162,13 +156,10 @@ TEST(CommandLine, FindsOnlyTheStoredNameExactly) {
 }
 
 TEST(CommandLine, JoinsWordsAndKnowsInstallationOptions) {
-    EXPECT_EQ(joinedArgument({QStringLiteral("Sample"), QStringLiteral("Notepad")}),
-              QStringLiteral("Sample Notepad"));
-    EXPECT_EQ(joinedArgument({}), QString());
-    for (const char* option : {"/x", "/X", "/u", "/U"})
-        EXPECT_TRUE(isInstallationOption(QString::fromUtf8(option))) << option;
-    for (const char* other : {"/y", "x", "/xx", ""})
-        EXPECT_FALSE(isInstallationOption(QString::fromUtf8(other))) << other;
+    EXPECT_EQ(joinedArgument({"Sample", "Notepad"}), "Sample Notepad");
+    for (const auto& [option, known] :
+         {std::pair{"/x", true}, {"/U", true}, {"/xx", false}, {"x", false}, {"", false}})
+        EXPECT_EQ(isInstallationOption(QString::fromUtf8(option)), known) << option;
 }
 
 } // namespace
