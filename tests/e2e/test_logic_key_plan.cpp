@@ -73,8 +73,6 @@ TEST(KeyPlan, ReachesEveryKeyWithTheFewestModifiersAndReleasesThemAll) {
     const std::vector<PlanCase> cases{
         {"a", {}, "P38 R38"},
         {"A", {}, "P50 P38 R38 R50"},
-        {"+(ab)", {}, "P50 P38 R38 R50 P50 P56 R56 R50"},
-        {"^A", {}, "P50 P37 P38 R38 R37 R50"},
         {"+^%a", {}, "P50 P37 P64 P38 R38 R64 R37 R50"},
         {"\u2126", {}, "P50 P92 P24 R24 R92 R50"},
         {"{BREAK}", {}, "P37 P127 R127 R37"},
