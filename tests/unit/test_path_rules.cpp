@@ -22,6 +22,7 @@ TEST(PathRules, DirectoryChangeRewritesTheDialogLine) {
          "second path after the separator"},
         {"{File Copy}C:\\A.TDX * C:\\X\\", "C:\\", "{File Copy}C:\\A.TDX * C:\\",
          "second path replaced by a root"},
+        {"{File Rename}C:\\OLD", "C:\\NEW", "{File Rename}C:\\NEW\\", "no separator yet"},
         {"{Pause}", "C:\\TEMP", "{Pause}", "other lines unchanged"},
         {"{File Erase}", "N:\\CE\\:W", "{File Erase}N:\\CE\\:W\\", "\":\" in a name is no root"},
     };
@@ -51,6 +52,12 @@ TEST(PathRules, FileClickComposesTheDialogLine) {
         {"{File Copy}C:\\A.TDX * C:\\TEMP\\B.TXT", "C:\\TEMP", "C.TXT",
          FileClickOutcome::ThirdFileRefused, "{File Copy}C:\\A.TDX * C:\\TEMP\\B.TXT",
          "third file refused"},
+        {"{File Erase}C:\\", "C:\\", "X.TXT", FileClickOutcome::OnlyFile, "{File Erase}C:\\X.TXT",
+         "one backslash at the root"},
+        {"{File Rename}C:\\A.TXT * ", "C:\\DATA", "B.TXT", FileClickOutcome::SecondFile,
+         "{File Rename}C:\\A.TXT * C:\\DATA\\B.TXT", "second file in the same directory"},
+        {"{File Copy}C:\\TEMP\\", "C:\\TEMP", "A.TXT", FileClickOutcome::FirstFile,
+         "{File Copy}C:\\TEMP\\A.TXT * ", "first file after a directory change"},
         {"{Pause}", "C:\\", "A.TXT", FileClickOutcome::NotAFileLine, "{Pause}", "no file token"},
     };
     for (const Case& row : cases) {
