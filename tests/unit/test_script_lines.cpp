@@ -142,7 +142,8 @@ TEST(ScriptLines, ReadsTimesDatesAndDays) {
                           {"{DATE}2005 - Jan, 14   4:58 PM", "{DATE}2005 - january, 14   4:58 PM",
                            "{DATE}2005 January, 14   4:58 PM", "{DATE}2005 - January 14   4:58 PM",
                            "{DATE}2005  -  January, 14   4:58 PM",
-                           "{DATE}40000 - January, 14   4:58 PM", "{DATE}2005 - January, 14"},
+                           "{DATE}40000 - January, 14   4:58 PM",
+                           "{DATE}2005 - January, x   4:58 PM", "{DATE}2005 - January, 14"},
                           false);
     const Result<DaysLine> some = readDaysLine("{DAYS}Mondays,Fridays, 2:05:00 PM");
     ASSERT_TRUE(some) << some.error().toStdString();
