@@ -26,6 +26,13 @@ inline void expectShown(const QWidget* window, const QStringList& names) {
     expectHidden(window, names, false);
 }
 
+// The texts, each cut to the length of the beginning expected in its place.
+inline QStringList cutTo(QStringList texts, const QStringList& beginnings) {
+    for (int i = 0; i < texts.size() && i < beginnings.size(); ++i)
+        texts[i].truncate(beginnings[i].size());
+    return texts;
+}
+
 inline QStringList textsOf(const QListWidget* list) {
     QStringList result;
     for (int row = 0; row < list->count(); ++row)
