@@ -1,4 +1,6 @@
+#include "../unit/program_check_rows.h"
 #include "editor_fixture.h"
+#include "startup/sample_programs.h"
 
 #include <QFile>
 
@@ -20,6 +22,11 @@ QString lineError(int line, const QString& ending) {
 
 // Thrown from a wait to end a run that would otherwise wait for ever.
 struct GaveUpWaiting {};
+
+// Whether such a line fails also depends on files, windows, programs or the clipboard.
+const QList<LineKind> dependOnDesktop = {
+    LineKind::FileCopy,   LineKind::FileRename, LineKind::FileErase, LineKind::FilePaste,
+    LineKind::RunProgram, LineKind::FocusOn,    LineKind::ClipPaste};
 
 class RunnerTest : public WindowTest {
 protected:
@@ -230,5 +237,36 @@ TEST_F(RunnerTest, AFailingLineIsSelectedAndNamedWithItsMessagesInOrder) {
         EXPECT_TRUE(window->windowState() & Qt::WindowMaximized);
         EXPECT_EQ(window->windowTitle(), "Tandrel");
         EXPECT_FALSE(fake.keystrokes.sent.contains("z"));
+    }
+}
+
+// The check reads lines with the runner's own readers; each line run through the real runner
+// must fail and send as the check says.
+TEST_F(RunnerTest, EveryLineFailsAndSendsAsTheCheckSays) {
+    QStringList lines;
+    for (const check_rows::Row& row : check_rows::rows)
+        lines << row.program;
+    for (const SampleProgram& sample : samplePrograms())
+        lines << sample.lines;
+    fake.clock.onWait = [] { throw GaveUpWaiting{}; }; // began to wait: no failure
+    for (const QString& line : lines) {
+        const LinePlan plan = planLine(line);
+        if (plan.script.kind == LineKind::StartAgain) // would start over for ever
+            continue;
+        window = std::make_unique<Tandrel>(fake.platform());
+        fake.keystrokes.sent.clear();
+        fake.messages.asked.clear();
+        fake.messages.script.clear();
+        fake.messages.willAnswer(Answer::Ok);
+        try {
+            run({line});
+        } catch (const GaveUpWaiting&) {
+        }
+        const bool failed = fake.messages.texts().contains(general);
+        if (dependOnDesktop.contains(plan.script.kind))
+            EXPECT_TRUE(failed || plan.failure.isEmpty()) << line.toStdString();
+        else
+            EXPECT_EQ(failed, !plan.failure.isEmpty()) << line.toStdString();
+        EXPECT_EQ(fake.keystrokes.sent, plan.sends) << line.toStdString();
     }
 }
