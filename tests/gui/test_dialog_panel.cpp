@@ -239,26 +239,22 @@ TEST_F(DialogPanelTest, CommittingOneStopLineBringsTheFocusOnDialog) {
 }
 
 TEST_F(DialogPanelTest, AClickInTheFieldAddsTheSeparatorAfterTheFirstFile) {
-    struct Row {
-        QString field;
-        int pending;
-        QString expected;
-    };
-    const Row rows[] = {
+    // The field, whether a second file is awaited, the field after the click.
+    const std::tuple<QString, qint16, QString> rows[] = {
         {"{File Copy}C:\\a.txt", 2, "{File Copy}C:\\a.txt * "},
         {"{File Copy}C:\\a.txt", 0, "{File Copy}C:\\a.txt"},
         {"{File Copy}C:\\a*b.txt", 2, "{File Copy}C:\\a*b.txt"}, // already holds a "*"
     };
     click(window->Label10);
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.field.toStdString());
-        window->Text3->setText(row.field);
+    for (const auto& [field, pending, expected] : rows) {
+        SCOPED_TRACE(field.toStdString());
+        window->Text3->setText(field);
         window->Text3->setCursorPosition(0);
-        window->globals.SecondFilePending = qint16(row.pending);
+        window->globals.SecondFilePending = pending;
         QTest::mouseClick(window->Text3, Qt::LeftButton, {},
                           QPoint(4, window->Text3->height() / 2));
-        EXPECT_EQ(window->Text3->text(), row.expected);
-        EXPECT_EQ(window->Text3->cursorPosition(), row.expected.size());
+        EXPECT_EQ(window->Text3->text(), expected);
+        EXPECT_EQ(window->Text3->cursorPosition(), expected.size());
         EXPECT_EQ(window->globals.SecondFilePending, 0);
     }
 }

@@ -79,13 +79,9 @@ TEST_F(FilePanelTest, SavingWritesCrLfLinesAndProposesThePathOrRefuses) {
 TEST_F(FilePanelTest, OpeningLoadsTheFileOrKeepsTheProgram) {
     writeHost("TANDREL/PROGRAMS/FIVE.TDX", "1\r\n2\r\n3\r\n4\r\n5\r\n");
     writeHost("TANDREL/PROGRAMS/EMPTY.TDX", "");
-    struct Case {
-        QString path;
-        QStringList expected;
-        const char* reason;
-    };
     const QString invalid = QStringLiteral("You have not selected a valid file to open.");
-    const Case cases[] = {
+    const std::tuple<QString, QStringList, const char*> cases[] = {
+        // path, program, reason
         {programs + "FIVE.TDX", {"1", "2", "3", "4", "5"}, "five lines in order"},
         {programs + "EMPTY.TDX", {}, "zero-byte file"},
         {"", {"old"}, "empty path"},
@@ -94,19 +90,19 @@ TEST_F(FilePanelTest, OpeningLoadsTheFileOrKeepsTheProgram) {
         {"D:\\X.TDX", {"old"}, "absent drive"},
         {"C:\\..\\..\\etc\\passwd", {"old"}, "escaping the drive"},
     };
-    for (const Case& row : cases) {
+    for (const auto& [path, expected, reason] : cases) {
         load({"old"});
         fake.messages.asked.clear();
         fake.messages.willAnswer(Answer::Yes);
         window->Label19_Click();
-        window->Text5->setText(row.path);
+        window->Text5->setText(path);
         window->Command6_Click();
-        EXPECT_EQ(textsOf(window->List2), row.expected) << row.reason;
-        const bool opened = row.expected != QStringList{"old"};
-        EXPECT_EQ(window->Command6->isVisible(), !opened) << row.reason;
-        EXPECT_EQ(fake.messages.texts().contains(invalid), !opened) << row.reason;
+        EXPECT_EQ(textsOf(window->List2), expected) << reason;
+        const bool opened = expected != QStringList{"old"};
+        EXPECT_EQ(window->Command6->isVisible(), !opened) << reason;
+        EXPECT_EQ(fake.messages.texts().contains(invalid), !opened) << reason;
         if (opened) {
-            EXPECT_EQ(window->Label25->text(), row.path) << row.reason;
+            EXPECT_EQ(window->Label25->text(), path) << reason;
         }
         window->Command7_Click();
     }
@@ -144,21 +140,17 @@ TEST_F(FilePanelTest, RunYesRunsTheLoadedProgramInTheRunWindow) {
 
 TEST_F(FilePanelTest, CommandLineRunsOnlyTheExactName) {
     writeHost("TANDREL/PROGRAMS/MINE.TDX", "t\r\n{TAB}\r\n");
-    struct Case {
-        QString argument;
-        bool runs;
-    };
-    const Case cases[] = {{"MINE", true}, {"mine", false}, {"../MINE", false}, {"/u", false}};
-    for (const Case& row : cases) {
+    for (const QString argument : {"MINE", "mine", "../MINE", "/u"}) {
         fake.keystrokes.sent.clear();
         fake.messages.asked.clear();
-        window->processArgument = row.argument;
+        window->processArgument = argument;
         window->RunFromCommandLine();
-        EXPECT_EQ(fake.keystrokes.sent, (row.runs ? QStringList{"t", "{TAB}"} : QStringList{}))
-            << row.argument.toStdString();
+        const bool runs = argument == "MINE";
+        EXPECT_EQ(fake.keystrokes.sent, (runs ? QStringList{"t", "{TAB}"} : QStringList{}))
+            << argument.toStdString();
         QStringList boxes;
-        if (!row.runs && row.argument != "/u")
-            boxes << "The program you specified to run    '" + row.argument + "'   either";
+        if (!runs && argument != "/u")
+            boxes << "The program you specified to run    '" + argument + "'   either";
         EXPECT_EQ(cutTo(fake.messages.texts(), boxes), boxes);
     }
 }

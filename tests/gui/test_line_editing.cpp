@@ -65,29 +65,23 @@ TEST_F(LineEditingTest, ADoubleClickDeletesTheLineAndUndoBringsItBack) {
 }
 
 TEST_F(LineEditingTest, ASecondSlowClickOpensOnlyEditableLines) {
-    struct Case {
-        const char* reason;
-        QString line;
-        bool opens;
-    };
-    const QList<Case> cases = {
-        {"a wait line", "{Wait}10", true},
-        {"a note anywhere in the line", "x {Note} y", true},
-        {"a note in lower case", "x {note} y", false},
-        {"a key token", "{ENTER}", false},
-        {"a single key", "a", false},
-    };
-    for (const Case& row : cases) {
-        SCOPED_TRACE(row.reason);
-        setProgram({"first", row.line, "last"});
+    // A wait line and a note anywhere in the line open; a lower-case note and keys do not.
+    const std::pair<QString, bool> cases[] = {{"{Wait}10", true},
+                                              {"x {Note} y", true},
+                                              {"x {note} y", false},
+                                              {"{ENTER}", false},
+                                              {"a", false}};
+    for (const auto& [line, opens] : cases) {
+        SCOPED_TRACE(line.toStdString());
+        setProgram({"first", line, "last"});
         window->globals.LastClickedLine = -1;
         clickLine(1);
         EXPECT_FALSE(editOpen()) << "the first click only moves the blue line";
         EXPECT_EQ(selectedRow(), 1);
         clickLine(1);
-        EXPECT_EQ(editOpen(), row.opens);
-        if (row.opens) {
-            EXPECT_EQ(window->Text7->text(), row.line);
+        EXPECT_EQ(editOpen(), opens);
+        if (opens) {
+            EXPECT_EQ(window->Text7->text(), line);
             EXPECT_EQ(window->Label21->text(), editPromptText);
             EXPECT_EQ(backgroundOf(window->Command8), QColor(255, 162, 162));
         }

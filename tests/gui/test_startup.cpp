@@ -82,36 +82,32 @@ protected:
 };
 
 TEST_F(Startup, WindowsDriveDecidesHomeOrEndsTheProcess) {
-    struct Row {
-        QStringList windowsOn;
-        QString homeDir; // empty: the process ends
-        const char* reason;
-    };
-    const Row rows[] = {
+    // The drives with a WINDOWS directory, the home found there (none: the process ends).
+    const std::tuple<QStringList, QString, const char*> rows[] = {
         {{"C", "D"}, "C:\\TANDREL\\PROGRAMS\\", "C is searched before D"},
         {{"D"}, "D:\\TANDREL\\PROGRAMS\\", "the first drive holding WINDOWS"},
         {{}, "", "no WINDOWS on C to J"},
     };
-    for (const Row& row : rows) {
+    for (const auto& [windowsOn, homeDir, reason] : rows) {
         for (const QChar letter : {'c', 'd'}) {
             QDir(fake.root.path() + "/drive_" + letter).removeRecursively();
             QDir(fake.root.path()).mkpath(QString("drive_") + letter);
         }
-        for (const QString& letter : row.windowsOn)
+        for (const QString& letter : windowsOn)
             QDir(fake.driveRoot(letter[0])).mkpath("WINDOWS");
         fake.messages.asked.clear();
         fake.processEnd.ends = 0;
         start("");
-        const bool ends = row.homeDir.isEmpty();
-        EXPECT_EQ(fake.processEnd.ends, ends ? 1 : 0) << row.reason;
+        const bool ends = homeDir.isEmpty();
+        EXPECT_EQ(fake.processEnd.ends, ends ? 1 : 0) << reason;
         const QStringList boxes =
             ends ? QStringList{"If your main drive is not C, D,"} : QStringList{};
-        EXPECT_EQ(cutTo(fake.messages.texts(), boxes), boxes) << row.reason;
+        EXPECT_EQ(cutTo(fake.messages.texts(), boxes), boxes) << reason;
         if (!ends) {
-            EXPECT_EQ(window->globals.HomeDir, row.homeDir) << row.reason;
+            EXPECT_EQ(window->globals.HomeDir, homeDir) << reason;
         }
-        EXPECT_EQ(QDir(fake.driveRoot('C') + "/TANDREL").exists(), row.homeDir.startsWith('C'))
-            << row.reason;
+        EXPECT_EQ(QDir(fake.driveRoot('C') + "/TANDREL").exists(), homeDir.startsWith('C'))
+            << reason;
     }
 }
 
