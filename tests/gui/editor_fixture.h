@@ -1,12 +1,15 @@
 #pragma once
 
+#include "platform/fake/fake_platform.h"
 #include "window/colours.h"
-#include "window_fixture.h"
+#include "window/tandrel.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QSignalBlocker>
 #include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
 #include <ostream>
 
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -39,6 +42,15 @@ inline QStringList textsOf(const QListWidget* list) {
         result << list->item(row)->text();
     return result;
 }
+
+// A fresh window on a fresh fake platform for every test.
+class WindowTest : public testing::Test {
+protected:
+    void SetUp() override { window = std::make_unique<tandrel::Tandrel>(fake.platform()); }
+
+    tandrel::FakePlatform fake;
+    std::unique_ptr<tandrel::Tandrel> window;
+};
 
 // One key event as a keyboard sends it: to whichever widget has the focus at that moment.
 struct Stroke {
@@ -125,19 +137,6 @@ protected:
 
     void clickLine(int row, Qt::KeyboardModifiers modifiers = {}) {
         QTest::mouseClick(window->List2->viewport(), Qt::LeftButton, modifiers, centreOf(row));
-    }
-
-    // As the platform reports a double click: press, release, press, double click, release.
-    void doubleClickAt(QPoint position) {
-        QWidget* viewport = window->List2->viewport();
-        QTest::mousePress(viewport, Qt::LeftButton, {}, position);
-        QTest::mouseRelease(viewport, Qt::LeftButton, {}, position);
-        QTest::mousePress(viewport, Qt::LeftButton, {}, position);
-        QMouseEvent doubleClick(QEvent::MouseButtonDblClick, position,
-                                viewport->mapToGlobal(position), Qt::LeftButton, Qt::LeftButton,
-                                Qt::NoModifier);
-        QApplication::sendEvent(viewport, &doubleClick);
-        QTest::mouseRelease(viewport, Qt::LeftButton, {}, position);
     }
 
     bool lastLineInView() const {

@@ -72,11 +72,8 @@ TEST_F(EditorTest, TheFirstInsertionSwitchesThePromptOnce) {
     ASSERT_EQ(window->Label4->text(), startPromptText);
     ASSERT_NE(window->Label4->font().pointSizeF(), 8);
     insert("a");
-    const QString usage = window->Label4->text();
-    EXPECT_TRUE(usage.startsWith("Click on a line below to insert programming at that line." +
-                                 QString(47, ' ') + "DOUBLE clicking"));
-    EXPECT_TRUE(usage.endsWith("editing specific long lines of text." + QString(134, ' ')));
-    EXPECT_EQ(usage.size(), 57 + 47 + 64 + 4 + 90 + 134);
+    EXPECT_TRUE(window->Label4->text().startsWith(
+        "Click on a line below to insert programming at that line." + QString(47, ' ')));
     EXPECT_EQ(window->Label4->font().pointSizeF(), 8);
 
     // Later insertions leave the prompt alone.
