@@ -5,6 +5,7 @@
 #include "window/tandrel.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QKeyEvent>
 #include <QSignalBlocker>
 #include <QTest>
@@ -25,15 +26,22 @@ inline void expectHidden(const QWidget* window, const QStringList& names, bool h
     }
 }
 
-inline void expectShown(const QWidget* window, const QStringList& names) {
-    expectHidden(window, names, false);
-}
-
 // The texts, each cut to the length of the beginning expected in its place.
 inline QStringList cutTo(QStringList texts, const QStringList& beginnings) {
     for (int i = 0; i < texts.size() && i < beginnings.size(); ++i)
         texts[i].truncate(beginnings[i].size());
     return texts;
+}
+
+inline void writeFile(const QString& path, const QByteArray& content) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    file.write(content);
+}
+
+inline QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
 inline QStringList textsOf(const QListWidget* list) {

@@ -1,7 +1,6 @@
 #include "editor_fixture.h"
 
 #include <QDir>
-#include <QFile>
 
 using namespace tandrel;
 
@@ -20,15 +19,6 @@ protected:
     }
 
     QString host(const QString& name) const { return fake.driveRoot('C') + '/' + name; }
-    void writeHost(const QString& name, const QByteArray& content) const {
-        QFile file(host(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content);
-    }
-    QByteArray readHost(const QString& name) const {
-        QFile file(host(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
     void load(const QStringList& lines) {
         window->List2->clear();
         window->List2->addItems(lines);
@@ -54,7 +44,7 @@ TEST_F(FilePanelTest, SavingWritesCrLfLinesAndProposesThePathOrRefuses) {
     EXPECT_EQ(window->Text5->text(), programs) << "before a save: the programs directory";
     window->Text5->setText(programs + "MINE");
     window->Command6_Click();
-    EXPECT_EQ(readHost("TANDREL/PROGRAMS/MINE.TDX"),
+    EXPECT_EQ(readFile(host("TANDREL/PROGRAMS/MINE.TDX")),
               "abc\r\n{ENTER}\r\n{File Copy}C:\\A * C:\\B\r\n");
     EXPECT_EQ(window->Text5->text(), programs + "MINE.TDX");
     EXPECT_EQ(fake.messages.texts(),
@@ -63,7 +53,7 @@ TEST_F(FilePanelTest, SavingWritesCrLfLinesAndProposesThePathOrRefuses) {
     window->Command2_Click();
     EXPECT_EQ(window->Text5->text(), programs + "MINE.TDX") << "after a save: its path";
 
-    writeHost("BLOCK", "a regular file");
+    writeFile(host("BLOCK"), "a regular file");
     load({"x"}); // the panel is still open
     window->Text5->setText("C:\\BLOCK\\MINE");
     window->Command6_Click();
@@ -72,13 +62,13 @@ TEST_F(FilePanelTest, SavingWritesCrLfLinesAndProposesThePathOrRefuses) {
         "Your program could not be saved in the file:  C:\\BLOCK\\MINE.TDX  "))
         << fake.messages.asked[1].text.toStdString();
     EXPECT_EQ(fake.messages.asked[1].title, "Tandrel");
-    EXPECT_EQ(readHost("BLOCK"), "a regular file");
+    EXPECT_EQ(readFile(host("BLOCK")), "a regular file");
     EXPECT_TRUE(window->Command6->isVisible()) << "the panel stays open for another path";
 }
 
 TEST_F(FilePanelTest, OpeningLoadsTheFileOrKeepsTheProgram) {
-    writeHost("TANDREL/PROGRAMS/FIVE.TDX", "1\r\n2\r\n3\r\n4\r\n5\r\n");
-    writeHost("TANDREL/PROGRAMS/EMPTY.TDX", "");
+    writeFile(host("TANDREL/PROGRAMS/FIVE.TDX"), "1\r\n2\r\n3\r\n4\r\n5\r\n");
+    writeFile(host("TANDREL/PROGRAMS/EMPTY.TDX"), "");
     const QString invalid = QStringLiteral("You have not selected a valid file to open.");
     const std::tuple<QString, QStringList, const char*> cases[] = {
         // path, program, reason
@@ -118,7 +108,8 @@ TEST_F(FilePanelTest, EditNoKeepsTheProgramAndDoubleClickActsByCaption) {
     window->Command2_Click();
     window->Text5->setText(programs + "TWICE.TDX");
     window->File1_DblClick();
-    EXPECT_EQ(readHost("TANDREL/PROGRAMS/TWICE.TDX"), "kept\r\n") << "Save File caption saves";
+    EXPECT_EQ(readFile(host("TANDREL/PROGRAMS/TWICE.TDX")), "kept\r\n")
+        << "Save File caption saves";
 
     load({});
     window->Label19_Click();
@@ -139,7 +130,7 @@ TEST_F(FilePanelTest, RunYesRunsTheLoadedProgramInTheRunWindow) {
 }
 
 TEST_F(FilePanelTest, CommandLineRunsOnlyTheExactName) {
-    writeHost("TANDREL/PROGRAMS/MINE.TDX", "t\r\n{TAB}\r\n");
+    writeFile(host("TANDREL/PROGRAMS/MINE.TDX"), "t\r\n{TAB}\r\n");
     for (const QString argument : {"MINE", "mine", "../MINE", "/u"}) {
         fake.keystrokes.sent.clear();
         fake.messages.asked.clear();
@@ -157,8 +148,8 @@ TEST_F(FilePanelTest, CommandLineRunsOnlyTheExactName) {
 
 TEST_F(FilePanelTest, FileCopyLineIsComposedFromTheLists) {
     QDir().mkpath(host("TEMP"));
-    writeHost("TANDREL/PROGRAMS/A.TDX", "");
-    writeHost("TEMP/B.TXT", "");
+    writeFile(host("TANDREL/PROGRAMS/A.TDX"), "");
+    writeFile(host("TEMP/B.TXT"), "");
     window->pointDirectoryList(programs); // the lists show what is on disk when they move
     window->Text3->show();
     window->Text3->setText("{File Copy}");
@@ -189,8 +180,8 @@ TEST_F(FilePanelTest, FileCopyLineIsComposedFromTheLists) {
 }
 
 TEST_F(FilePanelTest, RightClickOpensTheActionMenuOnTheSelectedFile) {
-    writeHost("TANDREL/PROGRAMS/A.TDX", "");
-    writeHost("TANDREL/PROGRAMS/LONGNAME.TDX", "");
+    writeFile(host("TANDREL/PROGRAMS/A.TDX"), "");
+    writeFile(host("TANDREL/PROGRAMS/LONGNAME.TDX"), "");
     window->pointDirectoryList(programs);
     const auto rowCentre = [&](int row) {
         return window->File1->visualItemRect(window->File1->item(row)).center();
@@ -242,9 +233,9 @@ TEST_F(FilePanelTest, RenameAndDeleteFromTheMenu) {
         const QString folder = row.directory == programs ? "TANDREL/PROGRAMS/" : "";
         QDir(host(folder)).removeRecursively();
         QDir().mkpath(host(folder));
-        writeHost(folder + "A.TDX", "a");
+        writeFile(host(folder + "A.TDX"), "a");
         if (row.otherFile)
-            writeHost(folder + "B.TDX", "b");
+            writeFile(host(folder + "B.TDX"), "b");
         window->pointDirectoryList(row.directory);
         selectFile("A.TDX");
         window->File1_MouseDown(Qt::RightButton, {}, 0, 0);
@@ -261,9 +252,9 @@ TEST_F(FilePanelTest, RenameAndDeleteFromTheMenu) {
             EXPECT_EQ(fake.messages.asked.value(0).title, "A.TDX") << row.reason;
         }
         EXPECT_EQ(textsOf(window->File1), row.listed) << row.reason;
-        EXPECT_EQ(readHost(folder + "A.TDX"), row.aContent) << row.reason;
+        EXPECT_EQ(readFile(host(folder + "A.TDX")), row.aContent) << row.reason;
         if (row.listed == QStringList{"B.TDX"}) {
-            EXPECT_EQ(readHost(folder + "B.TDX"), "a") << row.reason;
+            EXPECT_EQ(readFile(host(folder + "B.TDX")), "a") << row.reason;
         }
         EXPECT_FALSE(window->List7->isVisible() || window->Text11->isVisible()) << row.reason;
     }

@@ -37,12 +37,6 @@ protected:
     }
 
     QString hostFile(const QString& name) const { return fake.driveRoot('C') + '/' + name; }
-
-    void writeHostFile(const QString& name, const QByteArray& content) const {
-        QFile file(hostFile(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content);
-    }
 };
 
 } // namespace
@@ -89,8 +83,8 @@ TEST_F(RunnerTest, EveryLineKindSendsWaitsOrEndsAsItSays) {
         fake.processEnd.ends = 0;
         fake.clock.waitedMs = 0;
         fake.clipboard.content = "from the clipboard";
-        writeHostFile("paste.txt", "first line\r\nsecond line\r\n");
-        writeHostFile("a.txt", "alpha");
+        writeFile(hostFile("paste.txt"), "first line\r\nsecond line\r\n");
+        writeFile(hostFile("a.txt"), "alpha");
         for (const char* name : {"close.txt", "CLOSE.TXT"})
             QFile::remove(hostFile(name));
         // What the desktop does while a line waits: first the wrong case, then the right one.
@@ -99,12 +93,12 @@ TEST_F(RunnerTest, EveryLineKindSendsWaitsOrEndsAsItSays) {
             if (++polls == 1)
                 fake.clipboard.content = "total: 12";
             if (polls == 2)
-                writeHostFile("CLOSE.TXT", "");
+                writeFile(hostFile("CLOSE.TXT"), "");
             if (polls == 3)
                 fake.clipboard.content = "Total: 12";
             if (polls == 5) {
                 QFile::remove(hostFile("CLOSE.TXT"));
-                writeHostFile("close.txt", "");
+                writeFile(hostFile("close.txt"), "");
             }
         };
         run(row.program);

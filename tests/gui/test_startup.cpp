@@ -22,17 +22,6 @@ public:
     QString stuckName;
 };
 
-QByteArray contentOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void write(const QString& path, const QByteArray& content) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-    file.write(content);
-}
-
 class Startup : public testing::Test {
 protected:
     Startup()
@@ -41,8 +30,8 @@ protected:
                  {'Z', fake.driveRoot('Z')}}) {
         QDir(fake.root.path()).mkpath("drive_d");
         executable = fake.root.path() + "/built-tandrel";
-        write(executable, "\x7f"
-                          "ELF the running program");
+        writeFile(executable, "\x7f"
+                              "ELF the running program");
         QFile(executable).setPermissions(QFile(executable).permissions() | QFileDevice::ExeOwner);
         // The start screen is left at the first wait, after its one full flash.
         fake.clock.onWait = [this] {
@@ -149,12 +138,12 @@ TEST_F(Startup, TheArgumentInstallsUpdatesOrRemoves) {
         freshDriveC();
         if (row.installedBefore) {
             start("");
-            write(host(exe), "stale");
+            writeFile(host(exe), "stale");
             ASSERT_TRUE(files.write(aSample.path, "stale"));
         }
         const bool linkOutside = row.survivors.contains(outside);
         if (linkOutside) {
-            write(host(outside), "keep");
+            writeFile(host(outside), "keep");
             QFile::link(host(outside), host(link));
         }
         forgetWhatHappened();
@@ -173,7 +162,7 @@ TEST_F(Startup, TheArgumentInstallsUpdatesOrRemoves) {
         EXPECT_EQ(QDir(host("/TANDREL")).exists(), !gone || !row.survivors.isEmpty());
         for (const QString& survivor : row.survivors)
             EXPECT_TRUE(QFileInfo(host(survivor)).exists()) << survivor.toStdString();
-        EXPECT_EQ(contentOf(host(exe)) == contentOf(executable), row.exeRefreshed);
+        EXPECT_EQ(readFile(host(exe)) == readFile(executable), row.exeRefreshed);
         if (row.exeRefreshed) {
             EXPECT_TRUE(QFileInfo(host(exe)).isExecutable());
         }
@@ -185,7 +174,7 @@ TEST_F(Startup, TheArgumentInstallsUpdatesOrRemoves) {
             EXPECT_EQ(files.read(aSample.path), "stale") << "samples are written only once";
         }
         if (linkOutside) {
-            EXPECT_EQ(contentOf(host(outside)), "keep");
+            EXPECT_EQ(readFile(host(outside)), "keep");
         }
     }
 }

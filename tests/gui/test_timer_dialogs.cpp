@@ -73,8 +73,8 @@ TEST_F(TimerDialogTest, TimerLinesComeFromTheListsAndTheTimeOnly) {
         // the time of the moment.
         for (const QString time : {"2:05:00 PM", "2:07:05 PM"}) {
             click(window.get()->*row.button);
-            expectShown(window.get(),
-                        {"Text8", "Label21", "Text3", "Command4", "Command5", "Text10"});
+            expectHidden(window.get(),
+                         {"Text8", "Label21", "Text3", "Command4", "Command5", "Text10"}, false);
             expectHidden(window.get(), QStringList{"List2", "Command1", "Command2", "Command8",
                                                    "Command12", "Text7", "File1"} +
                                            others);
