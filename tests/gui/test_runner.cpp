@@ -118,20 +118,14 @@ TEST_F(RunnerTest, TimerLinesContinueOnceTheirMomentHasCome) {
     const auto at = [](int day, int hour, int minute, int second = 0) {
         return QDateTime(QDate(2026, 12, 7 + day), QTime(hour, minute, second));
     };
-    const QString monFri = "{DAYS}Mondays,Fridays, 2:05:00 PM";
-    const QString allDays = "{DAYS}All_Days, 12:05 PM";
     const struct {
         QString line;
         QDateTime start, earliestEnd;
     } rows[] = {{"{DATE}2026 - December, 7   3:30 PM", at(0, 16, 0), at(0, 16, 0)},
                 {"{DATE}2026 - December, 7   4:58:20 PM", at(0, 16, 0), at(0, 16, 58)},
                 {"{DATE}2026 - December, 6   4:58 PM", at(0, 16, 0), {}},
-                {monFri, at(0, 13, 0), at(0, 14, 5)},
-                {monFri, at(4, 15, 0), at(4, 15, 0)},
-                {monFri, at(1, 9, 0), at(4, 14, 5)},
-                {allDays, at(0, 11, 0), at(0, 12, 5)},
-                {allDays, at(0, 13, 0), at(0, 13, 0)},
-                {"{DAYS}All_Days, 12:05 AM", at(0, 0, 1), at(0, 0, 5)},
+                {"{DAYS}Mondays,Fridays, 2:05:00 PM", at(1, 9, 0), at(4, 14, 5)},
+                {"{DAYS}All_Days, 12:05 PM", at(0, 13, 0), at(0, 13, 0)},
                 {"{DAYS}Tuesdays, 0:05", at(0, 23, 59, 30), at(1, 0, 5)}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.line.toStdString() + " from " + row.start.toString().toStdString());
@@ -162,7 +156,6 @@ TEST_F(RunnerTest, ARunRestoresCaptionProgramAndWindowSize) {
     QString captionDuringRun;
     fake.messages.whileShown = [&](const AskedBox&) { captionDuringRun = window->windowTitle(); };
     fake.messages.willAnswer(Answer::Ok);
-    fake.messages.willAnswer(Answer::Cancel);
     run({"{Stop}x", "b"});
     EXPECT_EQ(captionDuringRun, "MINE - Tandrel");
     EXPECT_EQ(window->windowTitle(), "Tandrel");
@@ -171,11 +164,6 @@ TEST_F(RunnerTest, ARunRestoresCaptionProgramAndWindowSize) {
     EXPECT_EQ(window->List2->count(), 2);
     EXPECT_EQ(window->List2->currentRow(), -1);
     EXPECT_EQ(window->size(), QSize(400, 300));
-
-    // Cancel on a Stop box ends the process and runs no line after it.
-    run({"{Stop}x", "b"});
-    EXPECT_EQ(fake.processEnd.ends, 1);
-    EXPECT_EQ(fake.keystrokes.sent, QStringList{"b"});
 }
 
 TEST_F(RunnerTest, AFailingLineIsSelectedAndNamedWithItsMessagesInOrder) {
