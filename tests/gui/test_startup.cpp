@@ -50,20 +50,6 @@ protected:
     }
     QString host(const QString& relative) const { return fake.driveRoot('C') + relative; }
 
-    void freshDriveC() {
-        QDir(fake.driveRoot('C')).removeRecursively();
-        QDir(fake.driveRoot('C')).mkpath("WINDOWS");
-        files.stuckName.clear();
-    }
-
-    void forgetWhatHappened() {
-        fake.messages.asked.clear();
-        fake.messages.script.clear();
-        fake.shortcuts.created.clear();
-        fake.shortcuts.removed.clear();
-        fake.processEnd.ends = 0;
-    }
-
     FakePlatform fake;
     StartupFiles files;
     QString executable;
@@ -135,7 +121,9 @@ TEST_F(Startup, TheArgumentInstallsUpdatesOrRemoves) {
     const SampleProgram aSample = samplePrograms().first();
     for (const Row& row : rows) {
         SCOPED_TRACE(row.reason);
-        freshDriveC();
+        QDir(fake.driveRoot('C')).removeRecursively();
+        QDir(fake.driveRoot('C')).mkpath("WINDOWS");
+        files.stuckName.clear();
         if (row.installedBefore) {
             start("");
             writeFile(host(exe), "stale");
@@ -146,7 +134,11 @@ TEST_F(Startup, TheArgumentInstallsUpdatesOrRemoves) {
             writeFile(host(outside), "keep");
             QFile::link(host(outside), host(link));
         }
-        forgetWhatHappened();
+        fake.messages.asked.clear();
+        fake.messages.script.clear();
+        fake.shortcuts.created.clear();
+        fake.shortcuts.removed.clear();
+        fake.processEnd.ends = 0;
         files.stuckName = row.stuckName;
         fake.messages.willAnswer(row.answer);
         start(row.argument);
