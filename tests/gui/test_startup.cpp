@@ -172,40 +172,33 @@ TEST_F(Startup, TheArgumentInstallsUpdatesOrRemoves) {
 }
 
 TEST(ScreenCheck, QuestionsAndModeChanges) {
-    struct Row {
-        QSize screen;
-        QList<Answer> answers;
-        int questions;
-        QList<QSize> changes;
-        const char* reason;
-    };
-    const Row rows[] = {
-        {{1024, 768}, {}, 0, {}, "large enough"},
-        {{1280, 1024}, {}, 0, {}, "larger"},
-        {{800, 600}, {Answer::No}, 1, {}, "No keeps the mode"},
-        {{800, 600}, {Answer::Yes, Answer::Cancel}, 2, {{1024, 768}, {800, 600}}, "back again"},
-        {{800, 600}, {Answer::Yes, Answer::Ok}, 2, {{1024, 768}}, "kept"},
-        {{1280, 720}, {Answer::Yes, Answer::Ok}, 2, {{1024, 768}}, "too low"},
-    };
-    for (const Row& row : rows) {
+    // The screen, the answers to the questions it asks, the modes set.
+    const std::tuple<QSize, QList<Answer>, QList<QSize>> rows[] = {
+        {{1024, 768}, {}, {}},
+        {{1280, 1024}, {}, {}},
+        {{800, 600}, {Answer::No}, {}},
+        {{800, 600}, {Answer::Yes, Answer::Cancel}, {{1024, 768}, {800, 600}}}, // back again
+        {{800, 600}, {Answer::Yes, Answer::Ok}, {{1024, 768}}},
+        {{1280, 720}, {Answer::Yes, Answer::Ok}, {{1024, 768}}}}; // too low
+    for (const auto& [screen, answers, expected] : rows) {
+        SCOPED_TRACE(testing::Message() << screen.width() << "x" << screen.height() << ", "
+                                        << answers.size() << " answers");
         FakeDisplay display;
-        display.size = row.screen;
+        display.size = screen;
         FakeMessageBoxes messages;
-        for (const Answer answer : row.answers)
-            messages.willAnswer(answer);
+        messages.script = QQueue<Answer>(answers);
         checkScreenResolution(display, messages);
         QList<QSize> changes;
         for (const DisplayMode& mode : display.changes)
             changes << mode.size;
-        EXPECT_EQ(changes, row.changes) << row.reason;
-        ASSERT_EQ(messages.asked.size(), row.questions) << row.reason;
-        EXPECT_EQ(messages.unexpectedQuestions, 0) << row.reason;
-        if (row.questions > 0) {
-            EXPECT_TRUE(messages.asked[0].text.startsWith(
-                QString("Your screen settings are %1 By %2.  To display Tandrel")
-                    .arg(row.screen.width())
-                    .arg(row.screen.height())))
-                << row.reason;
+        EXPECT_EQ(changes, expected);
+        ASSERT_EQ(messages.asked.size(), answers.size());
+        EXPECT_EQ(messages.unexpectedQuestions, 0);
+        if (!answers.isEmpty()) {
+            EXPECT_TRUE(
+                messages.asked[0].text.startsWith(QString("Your screen settings are %1 By %2.")
+                                                      .arg(screen.width())
+                                                      .arg(screen.height())));
         }
     }
 }
