@@ -9,17 +9,14 @@ namespace {
 // A sample of the design table: every kind of control, with its caption and geometry; the
 // captions with leading blanks or odd spacing, which are easy to lose.
 const std::tuple<const char*, QString, QRect> designs[] = {
-    {"Command1", "Test", {11520, 120, 615, 255}},
     {"Command3",
      "Press this bar to continue adding programming at bottom of existing lines.",
      {1800, 10320, 13215, 375}},
-    {"Label1", "Create", {840, 120, 495, 195}},
     {"Label30", "X it (Quit)", {120, 5040, 1095, 255}},
     {"Label20", " Programs:", {0, 0, 2265, 435}},
     {"Text6", "       EXIT", {2280, 0, 12855, 375}},
     {"Option2", "Insert Keystrokes  - eg. {LEFT}", {1920, 3360, 2775, 255}},
     {"List2", "", {1800, 960, 12975, 9420}},
-    {"Drive1", "", {6360, 2280, 3015, 315}},
 };
 
 const QString question = "You have a program loaded. Press OK to delete it and start a new one. "
