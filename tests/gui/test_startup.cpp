@@ -95,8 +95,7 @@ TEST_F(Startup, TheArgumentInstallsUpdatesOrRemoves) {
         bool installedBefore; // then the installed program and a sample are made stale
         Answer answer;        // to the uninstall question
         QStringList messages;
-        bool exeRefreshed;
-        int shortcutsCreated;
+        bool installs; // the program and its two shortcuts
         QString stuckName;
         QStringList survivors; // on drive C, after a removal
         const char* reason;
@@ -104,18 +103,17 @@ TEST_F(Startup, TheArgumentInstallsUpdatesOrRemoves) {
     const QString readMe = "/TANDREL/PROGRAMS/Read Me", link = "/TANDREL/outside-link";
     const QString outside = "/outside.txt", exe = "/TANDREL/Tandrel.exe";
     const Row rows[] = {
-        Row("", false, Answer::Ok, {}, true, 2, "", {}, "a first start installs everything"),
-        Row("", true, Answer::Ok, {}, false, 0, "", {}, "a second start installs nothing"),
-        Row("/u", true, Answer::Ok, {"This Tandrel update is complete."}, true, 2, "", {},
-            "update"),
-        Row("/U", false, Answer::Ok, {}, true, 2, "", {}, "no home: installs, not updates"),
-        Row("/x", true, Answer::Cancel, {question}, false, 0, "", {}, "cancelled: nothing goes"),
-        Row("/X", true, Answer::Ok, {question, removed}, false, 0, "", {}, "capital X removes"),
-        Row("/x", true, Answer::Ok, {question, removed}, false, 0, "Read Me", {readMe},
+        Row("", false, Answer::Ok, {}, true, "", {}, "a first start installs everything"),
+        Row("", true, Answer::Ok, {}, false, "", {}, "a second start installs nothing"),
+        Row("/u", true, Answer::Ok, {"This Tandrel update is complete."}, true, "", {}, "update"),
+        Row("/U", false, Answer::Ok, {}, true, "", {}, "no home: installs, not updates"),
+        Row("/x", true, Answer::Cancel, {question}, false, "", {}, "cancelled: nothing goes"),
+        Row("/X", true, Answer::Ok, {question, removed}, false, "", {}, "capital X removes"),
+        Row("/x", true, Answer::Ok, {question, removed}, false, "Read Me", {readMe},
             "an undeletable program file neither hangs nor stops the rest"),
-        Row("/x", true, Answer::Ok, {question, byHand}, false, 0, "Tandrel.exe", {exe},
+        Row("/x", true, Answer::Ok, {question, byHand}, false, "Tandrel.exe", {exe},
             "an undeletable file at home is left to the user"),
-        Row("/x", true, Answer::Ok, {question, removed}, false, 0, "", {link, outside},
+        Row("/x", true, Answer::Ok, {question, removed}, false, "", {link, outside},
             "a link and its target stay"),
     };
     const SampleProgram aSample = samplePrograms().first();
@@ -150,12 +148,12 @@ TEST_F(Startup, TheArgumentInstallsUpdatesOrRemoves) {
         const bool gone = row.messages.contains(removed) || row.messages.contains(byHand);
         EXPECT_EQ(fake.processEnd.ends, gone ? 1 : 0);
         EXPECT_EQ(fake.shortcuts.removed, gone ? QStringList(2, "Tandrel") : QStringList());
-        EXPECT_EQ(fake.shortcuts.created, QStringList(row.shortcutsCreated, "Tandrel"));
+        EXPECT_EQ(fake.shortcuts.created, QStringList(row.installs ? 2 : 0, "Tandrel"));
         EXPECT_EQ(QDir(host("/TANDREL")).exists(), !gone || !row.survivors.isEmpty());
         for (const QString& survivor : row.survivors)
             EXPECT_TRUE(QFileInfo(host(survivor)).exists()) << survivor.toStdString();
-        EXPECT_EQ(readFile(host(exe)) == readFile(executable), row.exeRefreshed);
-        if (row.exeRefreshed) {
+        EXPECT_EQ(readFile(host(exe)) == readFile(executable), row.installs);
+        if (row.installs) {
             EXPECT_TRUE(QFileInfo(host(exe)).isExecutable());
         }
         if (!row.installedBefore) {
