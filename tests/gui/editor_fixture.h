@@ -92,22 +92,21 @@ protected:
         };
     }
 
-    // Built by hand: the text a key types, as a keyboard with the US layout gives it.
-    static void send(QEvent::Type type, const Stroke& stroke, bool autoRepeat = false) {
-        QWidget* target = QApplication::focusWidget();
-        ASSERT_NE(target, nullptr);
-        QString text;
-        const int key = stroke.key;
-        if (key >= Qt::Key_A && key <= Qt::Key_Z)
-            text = (stroke.modifiers & Qt::ShiftModifier) ? QChar(key) : QChar(key).toLower();
-        else if ((key >= Qt::Key_0 && key <= Qt::Key_9) || key == Qt::Key_Space ||
-                 key == Qt::Key_Period)
-            text = QChar(key);
-        QKeyEvent event(type, key, stroke.modifiers, text, autoRepeat);
-        QApplication::sendEvent(target, &event);
-    }
-
+    // Each event goes to the focused widget, with the text a key types on a US layout.
     static void type(const QList<Stroke>& strokes) {
+        const auto send = [](QEvent::Type type, const Stroke& stroke, bool autoRepeat = false) {
+            QWidget* target = QApplication::focusWidget();
+            ASSERT_NE(target, nullptr);
+            QString text;
+            const int key = stroke.key;
+            if (key >= Qt::Key_A && key <= Qt::Key_Z)
+                text = (stroke.modifiers & Qt::ShiftModifier) ? QChar(key) : QChar(key).toLower();
+            else if ((key >= Qt::Key_0 && key <= Qt::Key_9) || key == Qt::Key_Space ||
+                     key == Qt::Key_Period)
+                text = QChar(key);
+            QKeyEvent event(type, key, stroke.modifiers, text, autoRepeat);
+            QApplication::sendEvent(target, &event);
+        };
         for (const Stroke& stroke : strokes) {
             if (stroke.action != Stroke::Release)
                 send(QEvent::KeyPress, stroke, stroke.action == Stroke::Repeat);
@@ -159,6 +158,4 @@ protected:
         EXPECT_EQ(window->Text2->selectionStart(), 0);
         EXPECT_EQ(window->Text2->selectedText(), window->Text2->text());
     }
-
-    QColor colour(tandrel::PaletteColour colour) const { return tandrel::classicColour(colour); }
 };

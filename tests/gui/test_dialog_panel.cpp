@@ -49,8 +49,8 @@ protected:
                      false);
         EXPECT_EQ(window->Command2->text(), "Save");
         EXPECT_EQ(window->Command8->text(), "Run From Command Line");
-        EXPECT_EQ(backgroundOf(window->Command2), colour(PaletteColour::LightGreen));
-        EXPECT_EQ(backgroundOf(window->Command8), colour(PaletteColour::LightGreen));
+        EXPECT_EQ(backgroundOf(window->Command2), classicColour(PaletteColour::LightGreen));
+        EXPECT_EQ(backgroundOf(window->Command8), classicColour(PaletteColour::LightGreen));
         EXPECT_EQ(window->Text3->text(), QString());
         expectTyping();
     }
