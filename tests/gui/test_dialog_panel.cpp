@@ -66,12 +66,10 @@ TEST_F(DialogPanelTest, EveryButtonOpensThePanelWithItsTokenAndPrompt) {
         SetUp();
         // Either answer to the Stop sample opens the dialog.
         fake.messages.script = QQueue<Answer>({Answer::Ok, Answer::Cancel});
-        QString promptAtBox, fieldAtBox;
-        bool filesAtBox = false;
+        QStringList atBox; // the prompt, the field and the file lists while the box is up
         fake.messages.whileShown = [&](const AskedBox&) {
-            promptAtBox = window->Label21->text();
-            fieldAtBox = window->Text3->text();
-            filesAtBox = !window->File1->isHidden();
+            atBox = {window->Label21->text(), window->Text3->text(),
+                     window->File1->isHidden() ? "" : "files"};
         };
         // Every opening asks again, the second over a panel that was closed without a commit.
         for (int opening = 1; opening <= 2; ++opening) {
@@ -89,12 +87,11 @@ TEST_F(DialogPanelTest, EveryButtonOpensThePanelWithItsTokenAndPrompt) {
             if (!dialog.box.isEmpty()) {
                 // The Stop sample comes before the token, the help over the whole panel.
                 const bool stop = dialog.box == stopSampleText();
-                EXPECT_EQ(fake.messages.asked.last().buttons,
-                          stop ? Buttons::OkCancel : Buttons::Ok);
-                EXPECT_EQ(fake.messages.asked.last().title, "Tandrel");
-                EXPECT_EQ(promptAtBox, window->Label21->text());
-                EXPECT_EQ(fieldAtBox, stop ? QString() : QString(dialog.token));
-                EXPECT_EQ(filesAtBox, dialog.filePanel);
+                EXPECT_EQ(
+                    std::pair(fake.messages.asked.last().title, fake.messages.asked.last().buttons),
+                    std::pair(QString("Tandrel"), stop ? Buttons::OkCancel : Buttons::Ok));
+                EXPECT_EQ(atBox, QStringList({window->Label21->text(), stop ? "" : dialog.token,
+                                              dialog.filePanel ? "files" : ""}));
             }
             click(window->Command5);
         }

@@ -153,28 +153,23 @@ TEST_F(FilePanelTest, FileCopyLineIsComposedFromTheLists) {
     window->pointDirectoryList(programs); // the lists show what is on disk when they move
     window->Text3->show();
     window->Text3->setText("{File Copy}");
-    struct Step {
-        QString directory; // empty: click the file instead
-        QString file;
-        QString line;
-        QStringList boxes;
-    };
-    const Step steps[] = {
-        {"", "A.TDX", "{File Copy}" + programs + "A.TDX * ", {"Now select or type the path"}},
-        {"C:\\TEMP", "", "{File Copy}" + programs + "A.TDX * C:\\TEMP\\", {}},
-        {"", "B.TXT", "{File Copy}" + programs + "A.TDX * C:\\TEMP\\B.TXT", {"If you selected an"}},
-        {"", "B.TXT", "{File Copy}" + programs + "A.TDX * C:\\TEMP\\B.TXT", {"You are trying to"}},
-    };
-    for (const Step& step : steps) {
+    // A directory pointed to or a file clicked, the line then, the boxes shown.
+    const QString first = "{File Copy}" + programs + "A.TDX * ";
+    const std::tuple<QString, QString, QStringList> steps[] = {
+        {"A.TDX", first, {"Now select or type the path"}},
+        {"C:\\TEMP", first + "C:\\TEMP\\", {}},
+        {"B.TXT", first + "C:\\TEMP\\B.TXT", {"If you selected an"}},
+        {"B.TXT", first + "C:\\TEMP\\B.TXT", {"You are trying to"}}};
+    for (const auto& [clicked, line, boxes] : steps) {
         fake.messages.asked.clear();
-        if (!step.directory.isEmpty()) {
-            window->pointDirectoryList(step.directory);
+        if (clicked.startsWith("C:")) {
+            window->pointDirectoryList(clicked);
         } else {
-            selectFile(step.file);
+            selectFile(clicked);
             window->File1_Click();
         }
-        EXPECT_EQ(window->Text3->text(), step.line) << step.line.toStdString();
-        EXPECT_EQ(cutTo(fake.messages.texts(), step.boxes), step.boxes);
+        EXPECT_EQ(window->Text3->text(), line) << line.toStdString();
+        EXPECT_EQ(cutTo(fake.messages.texts(), boxes), boxes);
     }
     EXPECT_EQ(window->globals.SecondFilePending, 2);
 }

@@ -23,20 +23,17 @@ protected:
 
 TEST_F(HelpTest, GeometryFollowsTheFocus) {
     const QRect rest(120 / 15, 5740 / 15, 1575 / 15, 840 / 15);
-    const struct {
-        void (Tandrel::*handler)();
-        QRect index;
-        int textWidth;
-    } steps[] = {
+    // The handler, the index's geometry and the text's width in twips after it.
+    const std::tuple<void (Tandrel::*)(), QRect, int> steps[] = {
         {&Tandrel::List8_GotFocus, {120 / 15, 3740 / 15, 3000 / 15, 2840 / 15}, 11000},
         {&Tandrel::List8_LostFocus, rest, 1575},
         {&Tandrel::List9_Click, rest, 14000},
         {&Tandrel::List9_LostFocus, rest, 1575},
     };
-    for (const auto& step : steps) {
-        (window.get()->*step.handler)();
-        EXPECT_EQ(window->List8->geometry(), step.index) << step.textWidth;
-        EXPECT_EQ(window->List9->width(), step.textWidth / 15) << step.textWidth;
+    for (const auto& [handler, index, textWidth] : steps) {
+        (window.get()->*handler)();
+        EXPECT_EQ(window->List8->geometry(), index) << textWidth;
+        EXPECT_EQ(window->List9->width(), textWidth / 15) << textWidth;
     }
 }
 

@@ -153,12 +153,8 @@ protected:
 };
 
 TEST_F(DialogFieldTest, KeysActOrAreRecordedAsTheOptionsSay) {
-    struct Row {
-        QRadioButton* Tandrel::*option; // none: the first key chooses normal keys
-        QList<Stroke> strokes;
-        QString expectedField;
-        const char* reason;
-    };
+    // The option chosen (none: the first key chooses normal keys), the keys, the field after.
+    using Row = std::tuple<QRadioButton * Tandrel::*, QList<Stroke>, QString, const char*>;
     const Row rows[] = {
         Row(nullptr, {{Key_Backspace}}, "{ALT", "no option yet: normal keys"),
         Row(&Tandrel::Option2,
@@ -173,17 +169,17 @@ TEST_F(DialogFieldTest, KeysActOrAreRecordedAsTheOptionsSay) {
             "{ALT}{F5}{DOWN}{DOWN}", "F5, and a held arrow appends one token per repeat"),
         Row(&Tandrel::Option1, {{Key_Backspace}, {Key_Return}}, "{ALT", "Backspace acts normally"),
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.reason);
+    for (const auto& [option, strokes, expectedField, reason] : rows) {
+        SCOPED_TRACE(reason);
         window->Text3->setText("{ALT}");
-        if (row.option)
-            (window.get()->*row.option)->setChecked(true);
+        if (option)
+            (window.get()->*option)->setChecked(true);
         else
             ASSERT_FALSE(window->Option1->isChecked() || window->Option2->isChecked());
         window->RestoreTypingFocus();
-        type(row.strokes);
-        EXPECT_EQ(window->Text3->text(), row.expectedField);
-        EXPECT_EQ(window->Option1->isChecked(), row.option != &Tandrel::Option2);
+        type(strokes);
+        EXPECT_EQ(window->Text3->text(), expectedField);
+        EXPECT_EQ(window->Option1->isChecked(), option != &Tandrel::Option2);
         // Neither Enter nor Esc commits or closes the panel.
         EXPECT_FALSE(window->Command4->isHidden());
         EXPECT_EQ(window->List2->count(), 0);

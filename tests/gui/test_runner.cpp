@@ -118,34 +118,33 @@ TEST_F(RunnerTest, TimerLinesContinueOnceTheirMomentHasCome) {
     const auto at = [](int day, int hour, int minute, int second = 0) {
         return QDateTime(QDate(2026, 12, 7 + day), QTime(hour, minute, second));
     };
-    const struct {
-        QString line;
-        QDateTime start, earliestEnd;
-    } rows[] = {{"{DATE}2026 - December, 7   3:30 PM", at(0, 16, 0), at(0, 16, 0)},
-                {"{DATE}2026 - December, 7   4:58:20 PM", at(0, 16, 0), at(0, 16, 58)},
-                {"{DATE}2026 - December, 6   4:58 PM", at(0, 16, 0), {}},
-                {"{DAYS}Mondays,Fridays, 2:05:00 PM", at(1, 9, 0), at(4, 14, 5)},
-                {"{DAYS}All_Days, 12:05 PM", at(0, 13, 0), at(0, 13, 0)},
-                {"{DAYS}Tuesdays, 0:05", at(0, 23, 59, 30), at(1, 0, 5)}};
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.line.toStdString() + " from " + row.start.toString().toStdString());
-        fake.clock.wallClock = row.start;
+    const std::tuple<QString, QDateTime, QDateTime> rows[] = {
+        // line, start, earliest end{"{DATE}2026 - December, 7   3:30 PM", at(0, 16, 0), at(0, 16,
+        // 0)},
+        {"{DATE}2026 - December, 7   4:58:20 PM", at(0, 16, 0), at(0, 16, 58)},
+        {"{DATE}2026 - December, 6   4:58 PM", at(0, 16, 0), {}},
+        {"{DAYS}Mondays,Fridays, 2:05:00 PM", at(1, 9, 0), at(4, 14, 5)},
+        {"{DAYS}All_Days, 12:05 PM", at(0, 13, 0), at(0, 13, 0)},
+        {"{DAYS}Tuesdays, 0:05", at(0, 23, 59, 30), at(1, 0, 5)}};
+    for (const auto& [line, start, earliestEnd] : rows) {
+        SCOPED_TRACE(line.toStdString() + " from " + start.toString().toStdString());
+        fake.clock.wallClock = start;
         fake.clock.waitedMs = 0;
         fake.keystrokes.sent.clear();
         fake.clock.onWait = [&] {
-            if (fake.clock.now() > row.start.addDays(8))
+            if (fake.clock.now() > start.addDays(8))
                 throw GaveUpWaiting{};
         };
-        if (!row.earliestEnd.isValid()) {
-            EXPECT_THROW(run({row.line, "a"}), GaveUpWaiting);
+        if (!earliestEnd.isValid()) {
+            EXPECT_THROW(run({line, "a"}), GaveUpWaiting);
             EXPECT_TRUE(fake.keystrokes.sent.isEmpty());
             continue;
         }
-        run({row.line, "a"});
+        run({line, "a"});
         EXPECT_EQ(fake.keystrokes.sent, QStringList{"a"});
-        EXPECT_GE(fake.clock.now(), row.earliestEnd);
-        EXPECT_LT(fake.clock.now(), row.earliestEnd.addSecs(21));
-        EXPECT_EQ(fake.clock.waitedMs == 0, row.earliestEnd == row.start);
+        EXPECT_GE(fake.clock.now(), earliestEnd);
+        EXPECT_LT(fake.clock.now(), earliestEnd.addSecs(21));
+        EXPECT_EQ(fake.clock.waitedMs == 0, earliestEnd == start);
         EXPECT_TRUE(fake.messages.asked.isEmpty());
     }
 }
@@ -168,36 +167,35 @@ TEST_F(RunnerTest, ARunRestoresCaptionProgramAndWindowSize) {
 
 TEST_F(RunnerTest, AFailingLineIsSelectedAndNamedWithItsMessagesInOrder) {
     const QString erase = ".  The file you wish to erase, %1 either does not exist";
-    const struct {
-        QString failing;
-        QString ending; // how the line's own message goes on; empty: only the general message
-    } rows[] = {{"{File Copy}C:\\nothere.txt * C:\\x.txt", noStar},
-                {"{File Copy}C:\\a.txt*C:\\b.txt", noStar},
-                {"{File Rename}D:\\a.txt * C:\\b.txt", noStar},
-                {"{File Erase}C:\\nothere.txt", erase.arg("C:\\nothere.txt")},
-                {"{File Erase}C:\\..\\..\\etc\\hostname", erase.arg("C:\\..\\..\\etc\\hostname")},
-                {"{File Paste}C:\\nothere.txt", noPasteFile},
-                {"{Run Program}C:\\nothere.exe", ".  The program you wish to run cannot be found"},
-                {"{Focus On}No such window", ".  The window you wish to focus upon does not exist"},
-                {"{Clip Paste}", emptyClipboard},
-                {"{Text Paste}", ".  You have selected to paste text, but you did not specify"},
-                {"{Wait}abc", ""}, // what the check finds: only the general message
-                {"{TAB}", ""}};    // the keystrokes cannot be sent
+    // The failing line, how its own message goes on (empty: only the general message).
+    const std::pair<QString, QString> rows[] = {
+        {"{File Copy}C:\\nothere.txt * C:\\x.txt", noStar},
+        {"{File Copy}C:\\a.txt*C:\\b.txt", noStar},
+        {"{File Rename}D:\\a.txt * C:\\b.txt", noStar},
+        {"{File Erase}C:\\nothere.txt", erase.arg("C:\\nothere.txt")},
+        {"{File Erase}C:\\..\\..\\etc\\hostname", erase.arg("C:\\..\\..\\etc\\hostname")},
+        {"{File Paste}C:\\nothere.txt", noPasteFile},
+        {"{Run Program}C:\\nothere.exe", ".  The program you wish to run cannot be found"},
+        {"{Focus On}No such window", ".  The window you wish to focus upon does not exist"},
+        {"{Clip Paste}", emptyClipboard},
+        {"{Text Paste}", ".  You have selected to paste text, but you did not specify"},
+        {"{Wait}abc", ""}, // what the check finds: only the general message
+        {"{TAB}", ""}};    // the keystrokes cannot be sent
     fake.keystrokes.failingText = "{TAB}";
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.failing.toStdString());
+    for (const auto& [failing, ending] : rows) {
+        SCOPED_TRACE(failing.toStdString());
         window = std::make_unique<Tandrel>(fake.platform());
         fake.keystrokes.sent.clear();
         window->globals.PanelMode = 2;
         window->Picture1->show();
         // The failing line is the third of four; as the last line it is named the same way.
         for (const QStringList& program :
-             {QStringList{"x", "y", row.failing, "z"}, QStringList{"x", "y", row.failing}}) {
+             {QStringList{"x", "y", failing, "z"}, QStringList{"x", "y", failing}}) {
             fake.messages.asked.clear();
             run(program);
             QStringList expected;
-            if (!row.ending.isEmpty())
-                expected << "You have an error in your program on line 3" + row.ending;
+            if (!ending.isEmpty())
+                expected << "You have an error in your program on line 3" + ending;
             EXPECT_EQ(cutTo(fake.messages.texts(), expected << general), expected);
             for (const AskedBox& box : fake.messages.asked)
                 EXPECT_EQ(std::pair(box.title, box.buttons),
