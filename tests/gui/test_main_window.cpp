@@ -24,7 +24,7 @@ const QString question = "You have a program loaded. Press OK to delete it and s
 
 } // namespace
 
-TEST_F(WindowTest, ControlsCarryTheirDesignCaptionsAndGeometry) {
+TEST_F(WindowTest, ControlsCarryTheirDesignCaptionsGeometryAndNoTabStop) {
     for (const auto& [name, caption, t] : designs) {
         SCOPED_TRACE(name);
         QWidget* found =
@@ -43,6 +43,13 @@ TEST_F(WindowTest, ControlsCarryTheirDesignCaptionsAndGeometry) {
     }
     EXPECT_EQ(window->size(), QSize(1016, 728));
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Tandrel"));
+    // Tab reaches no control of the editor.
+    for (QWidget* child : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const QString name = child->objectName();
+        if (name == "List8" || name == "List9" || name == "Text9")
+            continue;
+        EXPECT_FALSE(child->focusPolicy() & Qt::TabFocus) << name.toStdString();
+    }
 }
 
 TEST_F(WindowTest, TheStartScreenOffersCreateHelpAndExit) {
@@ -86,15 +93,6 @@ TEST_F(WindowTest, TheStartScreenOffersCreateHelpAndExit) {
     EXPECT_EQ(backgroundOf(window->Label2), classicColour(PaletteColour::White));
     EXPECT_EQ(backgroundOf(window->Label19), classicColour(PaletteColour::White));
     EXPECT_EQ(QApplication::focusWidget(), window->Text2);
-}
-
-TEST_F(WindowTest, TabReachesNoControlOfTheEditor) {
-    for (QWidget* child : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        const QString name = child->objectName();
-        if (name == "List8" || name == "List9" || name == "Text9")
-            continue;
-        EXPECT_FALSE(child->focusPolicy() & Qt::TabFocus) << name.toStdString();
-    }
 }
 
 TEST_F(EditorTest, CreateClosesTheSavePanelAndAsksBeforeDeletingAProgram) {
