@@ -114,23 +114,18 @@ TEST_F(TypingTest, AltThenFThenInsertRecordsOneCombination) {
 }
 
 TEST_F(TypingTest, TheFirstKeyRunsCreateWithoutItsQuestion) {
-    // On the start screen the list is emptied; after Create the line is added.
-    for (const bool startScreen : {true, false}) {
-        SCOPED_TRACE(startScreen ? "start screen" : "after Create");
-        window = std::make_unique<Tandrel>(fake.platform());
-        showWindow();
-        if (!startScreen)
-            window->Label1_Click();
-        setProgram({"old"});
-        window->Text2->setFocus();
-        fake.messages.asked.clear();
-        type({{Key_A}});
-        EXPECT_EQ(lines(), startScreen ? QStringList() : QStringList({"old", "a"}));
-        EXPECT_TRUE(fake.messages.asked.isEmpty());
-        EXPECT_TRUE(window->Picture1->isHidden());
-        EXPECT_EQ(window->Label4->text(), usagePromptText());
-        EXPECT_EQ(window->globals.SkipNewProgramQuestion, 0);
-    }
+    // On the start screen the list is emptied (after Create, typing keeps the program).
+    window = std::make_unique<Tandrel>(fake.platform());
+    showWindow();
+    setProgram({"old"});
+    window->Text2->setFocus();
+    fake.messages.asked.clear();
+    type({{Key_A}});
+    EXPECT_EQ(lines(), QStringList());
+    EXPECT_TRUE(fake.messages.asked.isEmpty());
+    EXPECT_TRUE(window->Picture1->isHidden());
+    EXPECT_EQ(window->Label4->text(), usagePromptText());
+    EXPECT_EQ(window->globals.SkipNewProgramQuestion, 0);
 }
 
 TEST_F(TypingTest, AKeyTypedWhileTheNoticeIsOpenIsRecordedOnce) {
