@@ -32,11 +32,7 @@ protected:
 };
 
 TEST_F(TimerDialogTest, TimerLinesComeFromTheListsAndTheTimeOnly) {
-    struct Opened {
-        const char* list;
-        int count;
-        QList<int> selected;
-    };
+    using Opened = std::tuple<const char*, int, QList<int>>; // a list, its length, its selection
     struct Row {
         const char* reason;
         ClickLabel* Tandrel::*button;
@@ -66,8 +62,8 @@ TEST_F(TimerDialogTest, TimerLinesComeFromTheListsAndTheTimeOnly) {
         SCOPED_TRACE(row.reason);
         fake.clock.wallClock = sundayAfternoon;
         QStringList others = timerLists;
-        for (const Opened& opened : row.lists)
-            others.removeAll(opened.list);
+        for (const auto& [name, count, selected] : row.lists)
+            others.removeAll(name);
         const QStringList before = lines();
         // The second opening, after a choice and "Don't use", starts again from nothing with
         // the time of the moment.
@@ -83,15 +79,15 @@ TEST_F(TimerDialogTest, TimerLinesComeFromTheListsAndTheTimeOnly) {
             EXPECT_EQ(window->Text3->text(), row.token);
             EXPECT_EQ(window->Text10->text(), time);
             EXPECT_TRUE(window->Label21->text().startsWith(row.prompt));
-            for (const Opened& opened : row.lists) {
-                EXPECT_FALSE(list(opened.list)->isHidden()) << opened.list;
-                EXPECT_EQ(list(opened.list)->count(), opened.count) << opened.list;
-                EXPECT_EQ(selectedRowsOf(list(opened.list)), opened.selected) << opened.list;
+            for (const auto& [name, count, selected] : row.lists) {
+                EXPECT_FALSE(list(name)->isHidden()) << name;
+                EXPECT_EQ(list(name)->count(), count) << name;
+                EXPECT_EQ(selectedRowsOf(list(name)), selected) << name;
             }
             if (time.startsWith("2:07"))
                 break;
             for (const Opened& opened : row.lists)
-                clickEntry(opened.list, 7);
+                clickEntry(std::get<0>(opened), 7);
             click(window->Command5);
             expectClosed();
             fake.clock.wallClock = fake.clock.wallClock.addSecs(125);
