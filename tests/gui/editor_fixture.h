@@ -1,12 +1,16 @@
 #pragma once
 
+#include "platform/fake/fake_platform.h"
 #include "window/colours.h"
-#include "window_fixture.h"
+#include "window/tandrel.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QKeyEvent>
 #include <QSignalBlocker>
 #include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
 #include <ostream>
 
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -22,8 +26,22 @@ inline void expectHidden(const QWidget* window, const QStringList& names, bool h
     }
 }
 
-inline void expectShown(const QWidget* window, const QStringList& names) {
-    expectHidden(window, names, false);
+// The texts, each cut to the length of the beginning expected in its place.
+inline QStringList cutTo(QStringList texts, const QStringList& beginnings) {
+    for (int i = 0; i < texts.size() && i < beginnings.size(); ++i)
+        texts[i].truncate(beginnings[i].size());
+    return texts;
+}
+
+inline void writeFile(const QString& path, const QByteArray& content) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    file.write(content);
+}
+
+inline QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
 inline QStringList textsOf(const QListWidget* list) {
@@ -32,6 +50,15 @@ inline QStringList textsOf(const QListWidget* list) {
         result << list->item(row)->text();
     return result;
 }
+
+// A fresh window on a fresh fake platform for every test.
+class WindowTest : public testing::Test {
+protected:
+    void SetUp() override { window = std::make_unique<tandrel::Tandrel>(fake.platform()); }
+
+    tandrel::FakePlatform fake;
+    std::unique_ptr<tandrel::Tandrel> window;
+};
 
 // One key event as a keyboard sends it: to whichever widget has the focus at that moment.
 struct Stroke {
@@ -65,22 +92,21 @@ protected:
         };
     }
 
-    // Built by hand: the text a key types, as a keyboard with the US layout gives it.
-    static void send(QEvent::Type type, const Stroke& stroke, bool autoRepeat = false) {
-        QWidget* target = QApplication::focusWidget();
-        ASSERT_NE(target, nullptr);
-        QString text;
-        const int key = stroke.key;
-        if (key >= Qt::Key_A && key <= Qt::Key_Z)
-            text = (stroke.modifiers & Qt::ShiftModifier) ? QChar(key) : QChar(key).toLower();
-        else if ((key >= Qt::Key_0 && key <= Qt::Key_9) || key == Qt::Key_Space ||
-                 key == Qt::Key_Period)
-            text = QChar(key);
-        QKeyEvent event(type, key, stroke.modifiers, text, autoRepeat);
-        QApplication::sendEvent(target, &event);
-    }
-
+    // Each event goes to the focused widget, with the text a key types on a US layout.
     static void type(const QList<Stroke>& strokes) {
+        const auto send = [](QEvent::Type type, const Stroke& stroke, bool autoRepeat = false) {
+            QWidget* target = QApplication::focusWidget();
+            ASSERT_NE(target, nullptr);
+            QString text;
+            const int key = stroke.key;
+            if (key >= Qt::Key_A && key <= Qt::Key_Z)
+                text = (stroke.modifiers & Qt::ShiftModifier) ? QChar(key) : QChar(key).toLower();
+            else if ((key >= Qt::Key_0 && key <= Qt::Key_9) || key == Qt::Key_Space ||
+                     key == Qt::Key_Period)
+                text = QChar(key);
+            QKeyEvent event(type, key, stroke.modifiers, text, autoRepeat);
+            QApplication::sendEvent(target, &event);
+        };
         for (const Stroke& stroke : strokes) {
             if (stroke.action != Stroke::Release)
                 send(QEvent::KeyPress, stroke, stroke.action == Stroke::Repeat);
@@ -120,19 +146,6 @@ protected:
         QTest::mouseClick(window->List2->viewport(), Qt::LeftButton, modifiers, centreOf(row));
     }
 
-    // As the platform reports a double click: press, release, press, double click, release.
-    void doubleClickAt(QPoint position) {
-        QWidget* viewport = window->List2->viewport();
-        QTest::mousePress(viewport, Qt::LeftButton, {}, position);
-        QTest::mouseRelease(viewport, Qt::LeftButton, {}, position);
-        QTest::mousePress(viewport, Qt::LeftButton, {}, position);
-        QMouseEvent doubleClick(QEvent::MouseButtonDblClick, position,
-                                viewport->mapToGlobal(position), Qt::LeftButton, Qt::LeftButton,
-                                Qt::NoModifier);
-        QApplication::sendEvent(viewport, &doubleClick);
-        QTest::mouseRelease(viewport, Qt::LeftButton, {}, position);
-    }
-
     bool lastLineInView() const {
         QListWidget* list = window->List2;
         return list->count() > 0 && list->viewport()->rect().contains(
@@ -145,6 +158,4 @@ protected:
         EXPECT_EQ(window->Text2->selectionStart(), 0);
         EXPECT_EQ(window->Text2->selectedText(), window->Text2->text());
     }
-
-    QColor colour(tandrel::PaletteColour colour) const { return tandrel::classicColour(colour); }
 };

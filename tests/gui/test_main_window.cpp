@@ -6,76 +6,62 @@ using namespace tandrel;
 
 namespace {
 
-QString captionOf(const QWidget* control) {
-    if (auto* button = qobject_cast<const QAbstractButton*>(control))
-        return button->text();
-    if (auto* label = qobject_cast<const QLabel*>(control))
-        return label->text();
-    if (auto* edit = qobject_cast<const QLineEdit*>(control))
-        return edit->text();
-    return {};
-}
-
-struct ControlDesign {
-    const char* name;
-    const char* caption;
-    QRect twips;
-};
-
 // A sample of the design table: every kind of control, with its caption and geometry; the
 // captions with leading blanks or odd spacing, which are easy to lose.
-const ControlDesign designs[] = {
-    {"Command1", "Test", {11520, 120, 615, 255}},
+const std::tuple<const char*, QString, QRect> designs[] = {
     {"Command3",
      "Press this bar to continue adding programming at bottom of existing lines.",
      {1800, 10320, 13215, 375}},
-    {"Command8", "Run From Command Line", {12960, 120, 2055, 255}},
-    {"Command9", "UNDO", {120, 5400, 1575, 345}},
-    {"Label1", "Create", {840, 120, 495, 195}},
-    {"Label9", "Clip - Clear", {120, 960, 1095, 255}},
     {"Label30", "X it (Quit)", {120, 5040, 1095, 255}},
-    {"Label4",
-     "Begin Typing Your Program or Select A File To Edit or Run.",
-     {1800, 480, 13215, 495}},
     {"Label20", " Programs:", {0, 0, 2265, 435}},
-    {"Text1", "Type Key ->", {120, 480, 855, 285}},
     {"Text6", "       EXIT", {2280, 0, 12855, 375}},
     {"Option2", "Insert Keystrokes  - eg. {LEFT}", {1920, 3360, 2775, 255}},
     {"List2", "", {1800, 960, 12975, 9420}},
-    {"Drive1", "", {6360, 2280, 3015, 315}},
-    {"File1", "", {9480, 2640, 5535, 7500}},
 };
 
-QWidget* control(QWidget* window, const char* name) {
-    return window->findChild<QWidget*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
-}
+const QString question = "You have a program loaded. Press OK to delete it and start a new one. "
+                         "Press Cancel to stop this option.";
 
 } // namespace
 
-TEST_F(WindowTest, ControlsCarryTheirDesignCaptionsAndGeometry) {
-    for (const ControlDesign& design : designs) {
-        SCOPED_TRACE(design.name);
-        QWidget* found = control(window.get(), design.name);
+TEST_F(WindowTest, ControlsCarryTheirDesignCaptionsGeometryAndNoTabStop) {
+    for (const auto& [name, caption, t] : designs) {
+        SCOPED_TRACE(name);
+        QWidget* found =
+            window->findChild<QWidget*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
         ASSERT_NE(found, nullptr);
-        if (*design.caption) {
-            EXPECT_EQ(captionOf(found), QString::fromUtf8(design.caption));
-        }
-        const QRect& t = design.twips;
+        QString shown;
+        if (auto* button = qobject_cast<const QAbstractButton*>(found))
+            shown = button->text();
+        else if (auto* label = qobject_cast<const QLabel*>(found))
+            shown = label->text();
+        else if (auto* edit = qobject_cast<const QLineEdit*>(found))
+            shown = edit->text();
+        EXPECT_EQ(shown, caption);
         EXPECT_EQ(found->geometry(),
                   QRect(t.x() / 15, t.y() / 15, t.width() / 15, t.height() / 15));
     }
     EXPECT_EQ(window->size(), QSize(1016, 728));
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Tandrel"));
+    // Tab reaches no control of the editor.
+    for (QWidget* child : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const QString name = child->objectName();
+        if (name == "List8" || name == "List9" || name == "Text9")
+            continue;
+        EXPECT_FALSE(child->focusPolicy() & Qt::TabFocus) << name.toStdString();
+    }
 }
 
 TEST_F(WindowTest, TheStartScreenOffersCreateHelpAndExit) {
-    expectShown(window.get(), {"Picture1", "Text6", "Label1", "Label2", "Label19", "Label24"});
+    expectHidden(window.get(), {"Picture1", "Text6", "Label1", "Label2", "Label19", "Label24"},
+                 false);
     // The help hint shows only once the index is clicked; at rest it would cover the program.
     expectHidden(window.get(), {"Command1", "Command2", "Command4", "Command8", "Command10",
                                 "Command12", "List6", "Text9"});
     EXPECT_FALSE(window->Command9->isHidden() || window->Command9->isEnabled());
     window->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     // The start screen's choices must stay clickable above the picture.
     for (QWidget* choice :
          std::initializer_list<QWidget*>{window->Label1, window->Label24, window->Text6})
@@ -87,14 +73,86 @@ TEST_F(WindowTest, TheStartScreenOffersCreateHelpAndExit) {
     EXPECT_EQ(fake.processEnd.ends, 1);
     QTest::mouseClick(window->Text6, Qt::LeftButton);
     EXPECT_EQ(fake.processEnd.ends, 2);
+
+    // Create asks nothing there and shows an empty editor, whatever was left over.
+    window->List2->addItems({"left", "over"});
+    window->globals.PanelMode = 2;
+    for (const char* name : {"Text11", "Command10", "Command11", "List7"})
+        window->findChild<QWidget*>(name)->show();
+    QTest::mouseClick(window->Label1, Qt::LeftButton);
     EXPECT_TRUE(fake.messages.asked.isEmpty());
+    EXPECT_EQ(window->List2->count(), 0);
+    EXPECT_TRUE(window->isMaximized());
+    expectHidden(window.get(), {"Picture1", "Text6", "Text8", "Text11", "Command10", "Command11",
+                                "List7", "Text5", "Command6", "Label21", "Command4"});
+    expectHidden(
+        window.get(),
+        {"Command1", "Command2", "Command8", "Command12", "Label4", "Text1", "Text2", "List2"},
+        false);
+    EXPECT_EQ(window->globals.PanelMode, 0);
+    EXPECT_EQ(backgroundOf(window->Label2), classicColour(PaletteColour::White));
+    EXPECT_EQ(backgroundOf(window->Label19), classicColour(PaletteColour::White));
+    EXPECT_EQ(QApplication::focusWidget(), window->Text2);
 }
 
-TEST_F(WindowTest, TabReachesNoControlOfTheEditor) {
-    for (QWidget* child : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        const QString name = child->objectName();
-        if (name == "List8" || name == "List9" || name == "Text9")
-            continue;
-        EXPECT_FALSE(child->focusPolicy() & Qt::TabFocus) << name.toStdString();
+TEST_F(EditorTest, CreateClosesTheSavePanelAndAsksBeforeDeletingAProgram) {
+    struct Row {
+        QStringList program;
+        int skipQuestion;
+        Answer answer;
+        QStringList after; // a question is asked when the program is not empty and not skipped
+        QString path;
+        const char* reason;
+    };
+    const QString mine = "C:\\TANDREL\\PROGRAMS\\MINE.TDX";
+    const Row rows[] = {
+        Row({"a", "b"}, 0, Answer::Ok, {}, "", "OK deletes the program and its name"),
+        Row({"a", "b"}, 0, Answer::Cancel, {"a", "b"}, mine, "Cancel keeps both"),
+        Row({"a"}, 1, Answer::Cancel, {"a"}, mine, "from the typing field the question is skipped"),
+        Row({}, 0, Answer::Cancel, {}, mine, "nothing to lose, nothing asked"),
+    };
+    const QStringList panel = {"Text4",    "Text5",    "Drive1",  "Dir1", "File1",
+                               "Command6", "Command7", "Label13", "Text8"};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.reason);
+        setProgram(row.program);
+        window->Label25->setText(mine);
+        window->globals.SkipNewProgramQuestion = qint16(row.skipQuestion);
+        window->List2->resize(4200 / 15, window->List2->height());
+        for (const QString& name : panel)
+            window->findChild<QWidget*>(name)->show();
+        window->Command6->setText("Open File");
+        window->Command7->setText("Cancel");
+        window->globals.PanelMode = 2;
+        fake.messages.asked.clear();
+        fake.messages.willAnswer(row.answer);
+        const int yieldsBefore = fake.clock.yields;
+        int yieldsWhenAsked = -1;
+        fake.messages.whileShown = [&](const AskedBox&) { yieldsWhenAsked = fake.clock.yields; };
+
+        click(window->Label1);
+
+        const bool asked = !row.program.isEmpty() && row.skipQuestion == 0;
+        ASSERT_EQ(fake.messages.texts(), asked ? QStringList{question} : QStringList{});
+        if (asked) {
+            EXPECT_EQ(std::pair(fake.messages.asked[0].title, fake.messages.asked[0].buttons),
+                      std::pair(QString("Tandrel"), Buttons::OkCancel));
+            EXPECT_GT(yieldsWhenAsked, yieldsBefore);
+        }
+        fake.messages.script.clear();
+        EXPECT_EQ(lines(), row.after);
+        EXPECT_EQ(window->Label25->text(), row.path);
+        expectHidden(window.get(), panel);
+        EXPECT_EQ(window->Command6->text(), "Save File");
+        EXPECT_EQ(window->Command7->text(), "Do Not Save Yet");
+        EXPECT_EQ(window->List2->width(), 13215 / 15);
+        EXPECT_EQ(window->globals.PanelMode, 0);
+        expectTyping();
+        // The question is skipped once only.
+        setProgram({"a"});
+        fake.messages.willAnswer(Answer::Cancel);
+        click(window->Label1);
+        EXPECT_EQ(fake.messages.texts().count(question), asked ? 2 : 1);
     }
+    EXPECT_EQ(fake.messages.unexpectedQuestions, 0);
 }

@@ -52,7 +52,7 @@ TEST_F(EditorTest, InsertionsGoAboveTheBlueLineOrAtTheEndInTheUsersOrder) {
                 EXPECT_EQ(textsOf(window->List6), row.program);
             }
             EXPECT_TRUE(window->Command9->isEnabled());
-            EXPECT_EQ(backgroundOf(window->Command9), colour(PaletteColour::Yellow));
+            EXPECT_EQ(backgroundOf(window->Command9), classicColour(PaletteColour::Yellow));
         }
         EXPECT_EQ(lines(), row.expected);
         EXPECT_EQ(selectedRow(), row.blueAfter);
@@ -72,21 +72,14 @@ TEST_F(EditorTest, TheFirstInsertionSwitchesThePromptOnce) {
     ASSERT_EQ(window->Label4->text(), startPromptText);
     ASSERT_NE(window->Label4->font().pointSizeF(), 8);
     insert("a");
-    const QString usage = window->Label4->text();
-    EXPECT_TRUE(usage.startsWith("Click on a line below to insert programming at that line." +
-                                 QString(47, ' ') + "DOUBLE clicking"));
-    EXPECT_TRUE(usage.endsWith("editing specific long lines of text." + QString(134, ' ')));
-    EXPECT_EQ(usage.size(), 57 + 47 + 64 + 4 + 90 + 134);
+    EXPECT_TRUE(window->Label4->text().startsWith(
+        "Click on a line below to insert programming at that line." + QString(47, ' ')));
     EXPECT_EQ(window->Label4->font().pointSizeF(), 8);
 
     // Later insertions leave the prompt alone.
     window->Label4->setText("changed elsewhere");
-    QFont larger = window->Label4->font();
-    larger.setPointSizeF(12);
-    window->Label4->setFont(larger);
     insert("b");
     EXPECT_EQ(window->Label4->text(), "changed elsewhere");
-    EXPECT_EQ(window->Label4->font().pointSizeF(), 12);
 }
 
 TEST_F(EditorTest, TheBarAndAClickOnALineMoveTheInsertionPoint) {
@@ -96,17 +89,17 @@ TEST_F(EditorTest, TheBarAndAClickOnALineMoveTheInsertionPoint) {
     click(window->Command3);
     EXPECT_EQ(selectedRow(), -1);
     EXPECT_TRUE(lastLineInView());
-    EXPECT_EQ(backgroundOf(window->Command3), colour(PaletteColour::LightCyan));
+    EXPECT_EQ(backgroundOf(window->Command3), classicColour(PaletteColour::LightCyan));
 
     // The last line as blue line leaves the bar as it is.
     clickLine(79);
     EXPECT_EQ(selectedRow(), 79);
     EXPECT_EQ(window->globals.LastClickedLine, 79);
-    EXPECT_EQ(backgroundOf(window->Command3), colour(PaletteColour::LightCyan));
+    EXPECT_EQ(backgroundOf(window->Command3), classicColour(PaletteColour::LightCyan));
 
     clickLine(1);
     EXPECT_EQ(window->globals.LastClickedLine, 1);
-    EXPECT_EQ(backgroundOf(window->Command3), colour(PaletteColour::LightGreen));
+    EXPECT_EQ(backgroundOf(window->Command3), classicColour(PaletteColour::LightGreen));
     expectTyping();
     insert("new");
     EXPECT_EQ(lines().mid(0, 3), QStringList({"line 1", "new", "line 2"}));
@@ -115,7 +108,7 @@ TEST_F(EditorTest, TheBarAndAClickOnALineMoveTheInsertionPoint) {
     clickLine(2, Qt::ControlModifier);
     EXPECT_EQ(selectedRow(), -1);
     EXPECT_EQ(window->globals.LastClickedLine, -1);
-    EXPECT_EQ(backgroundOf(window->Command3), colour(PaletteColour::LightCyan));
+    EXPECT_EQ(backgroundOf(window->Command3), classicColour(PaletteColour::LightCyan));
 }
 
 TEST_F(EditorTest, OneClickLinesGoThroughTheCommonInsertion) {
