@@ -109,7 +109,7 @@ TEST_F(X11KeystrokesTest, KeepsLetterCaseWhileTheUserHoldsShiftAndLeavesItHeld) 
 TEST_F(X11KeystrokesTest, ClearsBindingsThatAProcessKilledMidSendLeftBehind) {
     // A window that advertises ping but never answers keeps the sender waiting with its
     // bindings in place, which is when it gets killed.
-    const unsigned long silent = probe_.createSilentPingWindow();
+    const unsigned long silent = probe_.createWindow(QStringLiteral("Silent"), true);
     probe_.focus(silent);
     const pid_t child = ::fork();
     if (child == 0) {

@@ -44,11 +44,7 @@ public:
     const QString& display() const { return display_; }
 
 private:
-    bool startServer();
-    bool startManager();
-
     QString display_;
-    std::optional<QByteArray> previousDisplay_;
     QString error_;
     QProcess server_;
     QProcess manager_;
@@ -85,21 +81,12 @@ public:
     int lockedGroup();
     // The viewable top-level client window of the process.
     std::optional<unsigned long> windowOf(qint64 pid);
-    bool awaitWindowOf(qint64 pid, int timeoutMs = e2eDeadlineMs) {
-        return awaitCondition([&] { return windowOf(pid).has_value(); }, timeoutMs);
-    }
     // Until the process's window is viewable and, under a window manager, on its client list:
     // the manager lists a window last when it takes one on, after mapping and focusing it.
     bool awaitManagedWindowOf(qint64 pid, int timeoutMs = e2eDeadlineMs);
     // The window with the keyboard focus, and the process it belongs to (0 for none).
     unsigned long focusedWindow();
     qint64 focusedPid();
-    bool awaitFocusedPid(qint64 pid, int timeoutMs = e2eDeadlineMs) {
-        return awaitCondition([&] { return focusedPid() == pid; }, timeoutMs);
-    }
-    // Whether the window manager lists the state ("_NET_WM_STATE_MAXIMIZED_VERT") on the
-    // process's window.
-    bool hasWindowState(qint64 pid, const char* stateName);
     // Raises the window and gives it the focus, without a window manager.
     void focus(unsigned long window);
 
@@ -108,13 +95,14 @@ public:
     void releaseKey(int keycode);
     void tapKey(const QString& keysymName) { releaseKey(pressKey(keysymName)); }
     // Clicks at a point of the process's window, paced like a hand so that two clicks make a
-    // double click; the origin is looked up each time, as the window may have moved.
+    // double click; the origin is looked up each time, as the window may have moved. A window
+    // manager takes each press first, for its click-to-focus grab, and then passes it on: keys
+    // sent before it has done so would overtake the click, so it ends once the pointer is free.
     void clickAt(qint64 pid, int x, int y, int clicks = 1, unsigned button = 1);
-    // A mapped top-level window whose WM_PROTOCOLS lists _NET_WM_PING, and which never
-    // answers one; for a session without a window manager.
-    unsigned long createSilentPingWindow();
-    // A top-level window with a title that is never mapped.
-    unsigned long createUnmappedWindow(const QString& title);
+    // A top-level window with a title that is never mapped; or, for a session without a window
+    // manager, one mapped at once whose WM_PROTOCOLS lists _NET_WM_PING and never answers one.
+    unsigned long createWindow(const QString& title, bool silentPing = false);
+    _XDisplay* display() const { return display_; }
 
 private:
     _XDisplay* display_;
