@@ -6,8 +6,6 @@
 #include "x11_session.h"
 
 #include <QDir>
-#include <QFontDatabase>
-#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -48,9 +46,9 @@ void print(Printer& printer, const QStringList& lines) {
 
 const QStringList program = {"{Run Program}/usr/bin/gedit", "{Wait}20", "a", "{ENTER}"};
 
-// The rendering of the manual into a file, read back as text and as word boxes; and the
-// program and the manual printed to the queue of a print service started here.
-TEST(RealPrint, ManualReadsBackIndentedAndProgramAndManualReachTheQueueAsTwoJobs) {
+// The rendering of the manual into a file, read back as text; and the program and the manual
+// printed to the queue of a print service started here.
+TEST(RealPrint, ManualReadsBackAndProgramAndManualReachTheQueueAsTwoJobs) {
     const QStringList manual = helpManualLines();
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("manual.pdf"));
@@ -72,22 +70,6 @@ TEST(RealPrint, ManualReadsBackIndentedAndProgramAndManualReachTheQueueAsTwoJobs
         ASSERT_TRUE(expected[i].startsWith(readBack[i]) &&
                     readBack[i].size() >= std::min<qsizetype>(expected[i].size(), 90))
             << "text line " << i << ": " << readBack[i].toStdString();
-
-    // The last line's first word stands 15 blank widths right of the left margin.
-    const QString boxes = run(QStringLiteral("pdftotext"), {"-bbox", pdf, "-"});
-    const qsizetype word = boxes.lastIndexOf(QLatin1String(">&lt;&lt;</word>"));
-    ASSERT_GE(word, 0);
-    const qsizetype xMin = boxes.lastIndexOf(QLatin1String("xMin=\""), word);
-    const double x = boxes.mid(xMin + 6, boxes.indexOf(u'"', xMin + 6) - xMin - 6).toDouble();
-    QPrinter reference(QPrinter::HighResolution);
-    reference.setOutputFormat(QPrinter::PdfFormat);
-    reference.setOutputFileName(dir.filePath(QStringLiteral("unused.pdf")));
-    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    font.setPointSize(8);
-    const double blank =
-        QFontMetricsF(font, &reference).horizontalAdvance(u' ') * 72.0 / reference.resolution();
-    const double margin = reference.pageLayout().paintRect(QPageLayout::Point).left();
-    EXPECT_NEAR(x, margin + 15 * blank, 1.0);
 
     QProcess cupsd;
     cupsd.start(QStringLiteral("/usr/sbin/cupsd"), {QStringLiteral("-f")});
@@ -129,24 +111,15 @@ TEST(RealPrint, ManualReadsBackIndentedAndProgramAndManualReachTheQueueAsTwoJobs
 
 // Runs after the print service has been stopped.
 TEST(PrintFailure, SaysWhyNothingWasPrinted) {
-    struct Case {
-        const char* name;
-        QString pdfFile;
-        const char* reason;
-    };
-    const Case cases[] = {
-        {"print service stopped",
-         {},
-         "no default printer is set up (is the print service running?)."},
-        {"output cannot be written", "/nonexistent-folder/manual.pdf",
-         "the printer \"/nonexistent-folder/manual.pdf\" could not be opened."},
-    };
-    for (const Case& c : cases) {
-        QtPrinter printer(c.pdfFile);
+    for (const auto& [pdfFile, reason] : std::vector<std::pair<QString, QString>>{
+             {{}, "no default printer is set up (is the print service running?)."},
+             {"/nonexistent-folder/manual.pdf",
+              "the printer \"/nonexistent-folder/manual.pdf\" could not be opened."}}) {
+        QtPrinter printer(pdfFile);
         print(printer, program);
         const Status status = printer.endDocument();
-        EXPECT_FALSE(status.isOk()) << c.name;
-        EXPECT_EQ(status.reason(), QString::fromUtf8(c.reason)) << c.name;
+        EXPECT_FALSE(status.isOk()) << reason.toStdString();
+        EXPECT_EQ(status.reason(), reason);
     }
 }
 
