@@ -19,6 +19,7 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <algorithm>
+#include <csignal>
 #include <cstdlib>
 #include <utility>
 
@@ -124,6 +125,19 @@ protected:
         return probe.windowOf(tandrel.processId()).value_or(0);
     }
 
+    // Stores the program under the name and starts tandrel to run it; once the run window shows
+    // the name.
+    Window startRun(const QString& name, const QStringList& lines) {
+        QFile file(programs(name + ".TDX"));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write((lines.join("\r\n") + "\r\n").toUtf8());
+        file.close();
+        const Window window = startTandrel({name});
+        EXPECT_TRUE(awaitCondition([&] { return title(window) == name + " - Tandrel"; }, 60000))
+            << title(window).toStdString();
+        return window;
+    }
+
     // Starts tandrel and leaves its start screen through Create. Start-up is over once the
     // Create label has stopped flashing and shows white, and the window has settled where
     // Create puts it, which clicks must wait for.
@@ -194,24 +208,25 @@ protected:
     QProcess tandrel;
 };
 
-TEST_F(ProgramE2E, ANamedProgramRunsInTheSmallRunWindowAndTypesIntoTheTarget) {
-    TargetWindow target("File Panel Target");
+TEST_F(ProgramE2E, ANamedProgramRunsInTheSmallRunWindowAndItsLinesReachTheTarget) {
+    TargetWindow target("Target One");
     ASSERT_TRUE(target.started());
-    const QString go = "C:\\GO.TXT";
     QFile::remove(path("drive_c/GO.TXT"));
+    QFile paste(path("paste.txt"));
+    ASSERT_TRUE(paste.open(QIODevice::WriteOnly));
+    paste.write("first line\r\nsecond line\r\n");
+    paste.close();
     // The run holds at the file wait until the test has looked at the run window. It starts
     // there: a window manager that is slow to focus the freshly shown run window could
-    // otherwise take the focus back from the target after the first line gave it.
-    QFile file(programs("MINE.TDX"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(
-        ("{File Wait}" + go + "\r\n{Focus On}File Panel Target\r\nx\r\ny\r\nz\r\n").toUtf8());
-    file.close();
-
-    const Window window = startTandrel({"MINE"});
-    ASSERT_NE(window, 0u);
-    EXPECT_TRUE(awaitCondition([&] { return title(window) == "MINE - Tandrel"; }, 60000))
-        << title(window).toStdString();
+    // otherwise take the focus back from the target after the first line gave it. One line
+    // per '|'.
+    const QStringList lines =
+        QString("{File Wait}C:\\GO.TXT|{Focus On}target one|a|+|^|%|~|[|]|{|}|(|)|{SHIFT}abc|"
+                "{ENTER}|{Text Paste}é ü € ß Ж 中|{File Paste}%1|x|{BACKSPACE}|{SHIFT}xyz|{LEFT}|"
+                "{LEFT}|{TAB}|{F5}|{UP}|{DOWN}|{RIGHT}|{CTRL}a")
+            .arg(paste.fileName())
+            .split(u'|');
+    const Window window = startRun("MINE", lines);
     // 3000 x 800 twips, its left edge 2550 twips and its top 1800 twips from the screen's
     // right and bottom edges; the manager's frame may shift it by its own size.
     const QSize size(DisplayWidth(display, 0), DisplayHeight(display, 0));
@@ -228,47 +243,60 @@ TEST_F(ProgramE2E, ANamedProgramRunsInTheSmallRunWindowAndTypesIntoTheTarget) {
     EXPECT_GT(area.right(), size.width()) << "its right part should lie beyond the screen edge";
 
     QFile(path("drive_c/GO.TXT")).open(QIODevice::WriteOnly);
-    EXPECT_EQ(target.awaitRecord([](const TargetRecord& r) { return r.text == "xyz"; }).text,
-              "xyz");
+    const TargetRecord record =
+        target.awaitRecord([](const TargetRecord& r) { return r.keys.contains("<Ctrl+A>"); });
+    EXPECT_EQ(record.text, "a+^%~[]{}()ABC\né ü € ß Ж 中\nfirst line\nX\tYZ");
+    const QStringList lastKeys = {"X",    "Y",    "Z",      "<Left>",  "<Left>",  "<Tab>",
+                                  "<F5>", "<Up>", "<Down>", "<Right>", "<Ctrl+A>"};
+    EXPECT_EQ(record.keys.mid(record.keys.size() - lastKeys.size()), lastKeys);
     EXPECT_TRUE(awaitCondition([&] { return title(window) == "Tandrel"; }))
         << title(window).toStdString();
-    EXPECT_EQ(program(),
-              QStringList({"{File Wait}" + go, "{Focus On}File Panel Target", "x", "y", "z"}));
+    EXPECT_EQ(program(), lines);
 }
 
-TEST_F(ProgramE2E, NamesThatAreNotExactlyAStoredProgramAreRefused) {
-    // Each name would reach a real file if it were taken loosely.
-    for (const QString& host :
-         {programs("MINE.TDX"), programs("../MINE"), path("MINE"), path("MINE.TDX")}) {
-        QFile file(host);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("q\r\n");
-    }
-    const struct {
-        QString name;
-        const char* why;
-    } rows[] = {
-        {"mine", "the stored name differs in case"},
-        {"../MINE", "a name with a directory"},
-        {path("MINE"), "a host path"},
-    };
-    for (const auto& row : rows) {
-        const Window window = startTandrel({row.name});
-        ASSERT_NE(window, 0u) << row.why;
-        const QString named = "The program you specified to run    '" + row.name + "'";
-        const QString text = answerBox(window, named);
-        EXPECT_TRUE(text.contains(named)) << row.why << ": " << text.toStdString();
-        EXPECT_EQ(awaitProgram({}), QStringList()) << row.why << ": nothing is loaded";
-        EXPECT_EQ(tandrel.state(), QProcess::Running) << row.why;
-        tandrel.kill();
-        tandrel.waitForFinished(e2eDeadlineMs);
-    }
+TEST_F(ProgramE2E, RunProgramStartsAProgramTheWaitsEndOnTimeAndExitEndsTandrel) {
+    const QString record = path("started.json");
+    QFile::remove(path("drive_c/ready.txt"));
+    startRun("STARTS",
+             {"{File Wait}C:\\ready.txt",
+              "{Run Program}" + TargetWindow::targetProgram() + " --title Started --out " + record,
+              "{Wait}20", "{Clip Wait}Total", "{Focus On}Started", "{Clip Paste}", "{eXit}"});
+    // The file and then the clipboard text come a while after the run starts waiting on them.
+    QProcess clipboardOwner;
+    clipboardOwner.start("sh", {"-c", "touch '" + path("drive_c/ready.txt") +
+                                          "'; sleep 1; printf 'Total: 12' | "
+                                          "xclip -selection clipboard -i -loops 50"});
+    EXPECT_TRUE(tandrel.waitForFinished(4 * e2eDeadlineMs));
+    EXPECT_EQ(tandrel.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(tandrel.exitCode(), 0);
+    const TargetRecord started =
+        awaitTargetRecord(record, [](const TargetRecord& r) { return r.text == "Total: 12\n"; });
+    EXPECT_EQ(started.text, "Total: 12\n");
+    if (started.pid != 0)
+        ::kill(pid_t(started.pid), SIGTERM);
+    clipboardOwner.kill();
+    clipboardOwner.waitForFinished(e2eDeadlineMs);
+}
+
+TEST_F(ProgramE2E, AHostPathIsNoStoredProgramAndIsRefused) {
+    // The name would reach a real file if it were taken loosely.
+    QFile file(path("MINE"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("q\r\n");
+    file.close();
+    const Window window = startTandrel({path("MINE")});
+    ASSERT_NE(window, 0u);
+    const QString named = "The program you specified to run    '" + path("MINE") + "'";
+    const QString text = answerBox(window, named);
+    EXPECT_TRUE(text.contains(named)) << text.toStdString();
+    EXPECT_EQ(awaitProgram({}), QStringList()) << "nothing is loaded";
+    EXPECT_EQ(tandrel.state(), QProcess::Running);
 }
 
 TEST_F(ProgramE2E, RealKeysInTheTypingFieldBecomeLines) {
     const Window window = openEditor();
     type({"a", "1", "Return", "Tab", "Left", "c", "F5", "Delete"});
-    const QStringList typed = {"a", "1", "{ENTER}", "{TAB}", "{LEFT}", "c", "{F5}", "{DELETE}"};
+    QStringList typed = {"a", "1", "{ENTER}", "{TAB}", "{LEFT}", "c", "{F5}", "{DELETE}"};
     EXPECT_EQ(awaitProgram(typed), typed);
 
     // Shift asks; Escape answers Cancel, and Shift held with a letter types a capital.
@@ -282,7 +310,8 @@ TEST_F(ProgramE2E, RealKeysInTheTypingFieldBecomeLines) {
     const int heldShift = probe.pressKey("Shift_L");
     probe.tapKey("b");
     probe.releaseKey(heldShift);
-    EXPECT_EQ(awaitProgram(typed + QStringList{"B"}), typed + QStringList{"B"});
+    typed << "B";
+    EXPECT_EQ(awaitProgram(typed), typed);
 }
 
 TEST_F(ProgramE2E, ASlowSecondClickEditsAndADoubleClickDeletes) {
