@@ -69,16 +69,9 @@ protected:
     }
 
     QString title(Window window) {
-        Atom type = 0;
-        int format = 0;
-        unsigned long count = 0, remaining = 0;
-        unsigned char* data = nullptr;
-        XGetWindowProperty(display, window, XInternAtom(display, "_NET_WM_NAME", False), 0, 1024,
-                           False, XInternAtom(display, "UTF8_STRING", False), &type, &format,
-                           &count, &remaining, &data);
-        const QString title = QString::fromUtf8(reinterpret_cast<char*>(data), qsizetype(count));
-        if (data)
-            XFree(data);
+        char* name = nullptr;
+        const QString title = XFetchName(display, window, &name) ? QString(name) : QString();
+        XFree(name);
         return title;
     }
 

@@ -79,7 +79,7 @@ protected:
         TargetRecord record;
         awaitCondition([&] {
             QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-            record = readTargetRecord(recordPath).value_or(TargetRecord{});
+            record = readTargetRecord(recordPath);
             return record.pid != 0 && probe_.focusedPid() == record.pid;
         });
         if (record.pid != 0)

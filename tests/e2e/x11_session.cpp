@@ -284,18 +284,11 @@ unsigned long X11Probe::createWindow(const QString& title, bool silentPing) {
     return window;
 }
 
-bool setKeyboardLayout(const QString& layouts) {
-    return QProcess::execute(QStringLiteral("setxkbmap"), {QStringLiteral("-layout"), layouts}) ==
-           0;
-}
-
-std::optional<TargetRecord> readTargetRecord(const QString& path) {
+TargetRecord readTargetRecord(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const QJsonObject object = QJsonDocument::fromJson(file.readAll()).object();
-    if (object.isEmpty())
-        return std::nullopt;
+    const QJsonObject object = file.open(QIODevice::ReadOnly)
+                                   ? QJsonDocument::fromJson(file.readAll()).object()
+                                   : QJsonObject();
     TargetRecord record{object.value(QStringLiteral("text")).toString(),
                         {},
                         object.value(QStringLiteral("active")).toBool(),
@@ -306,15 +299,12 @@ std::optional<TargetRecord> readTargetRecord(const QString& path) {
 }
 
 TargetRecord awaitTargetRecord(const QString& path,
-                               const std::function<bool(const TargetRecord&)>& condition,
-                               int timeoutMs) {
+                               const std::function<bool(const TargetRecord&)>& condition) {
     TargetRecord last;
-    awaitCondition(
-        [&] {
-            last = readTargetRecord(path).value_or(last);
-            return last.pid != 0 && condition(last);
-        },
-        timeoutMs);
+    awaitCondition([&] {
+        last = readTargetRecord(path);
+        return last.pid != 0 && condition(last);
+    });
     return last;
 }
 

@@ -35,8 +35,6 @@ public:
 
     explicit X11Session(Manager manager);
     ~X11Session();
-    X11Session(const X11Session&) = delete;
-    X11Session& operator=(const X11Session&) = delete;
 
     bool ready() const { return error_.isEmpty(); }
     // Why the session could not be set up.
@@ -109,7 +107,10 @@ private:
 };
 
 // Sets the keyboard layout of the session's server ("us", "us,ru", "de").
-bool setKeyboardLayout(const QString& layouts);
+inline bool setKeyboardLayout(const QString& layouts) {
+    return QProcess::execute(QStringLiteral("setxkbmap"), {QStringLiteral("-layout"), layouts}) ==
+           0;
+}
 
 // What the target window has recorded so far.
 struct TargetRecord {
@@ -119,30 +120,25 @@ struct TargetRecord {
     qint64 pid = 0;
 };
 
-// Reads a record file that tandrel_target writes; nothing while it does not exist.
-std::optional<TargetRecord> readTargetRecord(const QString& path);
-
-// Polls until the condition holds for the latest record, or the timeout passes; returns the
+// Reads a record file that tandrel_target writes; pid 0 while it does not exist.
+TargetRecord readTargetRecord(const QString& path);
+// Polls until the condition holds for the latest record, or the deadline passes; returns the
 // last record read.
 TargetRecord awaitTargetRecord(const QString& path,
-                               const std::function<bool(const TargetRecord&)>& condition,
-                               int timeoutMs = e2eDeadlineMs);
+                               const std::function<bool(const TargetRecord&)>& condition);
 
 // A tandrel_target window on the session's display, ended with this object.
 class TargetWindow {
 public:
     explicit TargetWindow(const QString& title, const QStringList& extraArguments = {});
     ~TargetWindow();
-    TargetWindow(const TargetWindow&) = delete;
-    TargetWindow& operator=(const TargetWindow&) = delete;
 
     // Whether it has written its first record and its window is up and settled.
     bool started() const { return started_; }
     qint64 pid() const { return process_.processId(); }
-    TargetRecord record() const { return readTargetRecord(recordPath_).value_or(TargetRecord{}); }
-    TargetRecord awaitRecord(const std::function<bool(const TargetRecord&)>& condition,
-                             int timeoutMs = e2eDeadlineMs) const {
-        return awaitTargetRecord(recordPath_, condition, timeoutMs);
+    TargetRecord record() const { return readTargetRecord(recordPath_); }
+    TargetRecord awaitRecord(const std::function<bool(const TargetRecord&)>& condition) const {
+        return awaitTargetRecord(recordPath_, condition);
     }
 
     static QString targetProgram() { return QStringLiteral(TANDREL_TARGET_PATH); }
