@@ -1,8 +1,7 @@
 // The real tandrel program under Xvfb and openbox on a drive C of its own: the first start
-// installs the system there and a removal takes it all away; real keys and clicks from another
-// X client record lines in its editor and save and open a program; a program named on the
-// command line runs in the small run window and types into a real target window, and names that
-// are not exactly a stored program are refused. The window mirrors its program list into a file
+// installs the system there and a removal takes it all away; programs named on the command line
+// run into real target windows; real keys and clicks from another X client make lines in its
+// editor and save and open a program. The window mirrors its program list into a file
 // (TANDREL_PROGRAM_MIRROR), which is how the tests read what the editor holds.
 
 #include "qt_printers.h"
@@ -10,10 +9,7 @@
 
 #include <QDir>
 #include <QFile>
-#include <QPoint>
-#include <QProcess>
 #include <QRect>
-#include <QTemporaryDir>
 #include <QThread>
 
 #include <X11/Xlib.h>
@@ -94,6 +90,11 @@ protected:
     }
 
     static QString path(const QString& relative) { return drive_->filePath(relative); }
+    static void write(const QString& name, const QByteArray& bytes) {
+        QFile file(name);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size())
+            << name.toStdString();
+    }
     static QString programs(const QString& name) {
         return path("drive_c/TANDREL/PROGRAMS/" + name);
     }
@@ -121,10 +122,7 @@ protected:
     // Stores the program under the name and starts tandrel to run it; once the run window shows
     // the name.
     Window startRun(const QString& name, const QStringList& lines) {
-        QFile file(programs(name + ".TDX"));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write((lines.join("\r\n") + "\r\n").toUtf8());
-        file.close();
+        write(programs(name + ".TDX"), (lines.join("\r\n") + "\r\n").toUtf8());
         const Window window = startTandrel({name});
         EXPECT_TRUE(awaitCondition([&] { return title(window) == name + " - Tandrel"; }, 60000))
             << title(window).toStdString();
@@ -154,18 +152,18 @@ protected:
         return window;
     }
 
-    // The lines of the program under edit, as the mirror has them.
-    static QStringList program() {
-        QFile file(path("program.txt"));
-        if (!file.open(QIODevice::ReadOnly))
-            return {"<no mirror>"};
-        QStringList lines = QString::fromUtf8(file.readAll()).split('\n');
-        lines.removeLast();
-        return lines;
-    }
+    // The lines of the program under edit, as the mirror has them once they are as expected,
+    // or at the deadline.
     static QStringList awaitProgram(const QStringList& expected) {
-        awaitCondition([&] { return program() == expected; });
-        return program();
+        QStringList lines;
+        awaitCondition([&] {
+            QFile file(path("program.txt"));
+            lines = file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).split('\n')
+                                                   : QStringList{"<no mirror>", ""};
+            lines.removeLast();
+            return lines == expected;
+        });
+        return lines;
     }
 
     // Waits for a message box of tandrel's, a window other than its main one, to have the focus,
@@ -205,10 +203,7 @@ TEST_F(ProgramE2E, ANamedProgramRunsInTheSmallRunWindowAndItsLinesReachTheTarget
     TargetWindow target("Target One");
     ASSERT_TRUE(target.started());
     QFile::remove(path("drive_c/GO.TXT"));
-    QFile paste(path("paste.txt"));
-    ASSERT_TRUE(paste.open(QIODevice::WriteOnly));
-    paste.write("first line\r\nsecond line\r\n");
-    paste.close();
+    write(path("paste.txt"), "first line\r\nsecond line\r\n");
     // The run holds at the file wait until the test has looked at the run window. It starts
     // there: a window manager that is slow to focus the freshly shown run window could
     // otherwise take the focus back from the target after the first line gave it. One line
@@ -217,7 +212,7 @@ TEST_F(ProgramE2E, ANamedProgramRunsInTheSmallRunWindowAndItsLinesReachTheTarget
         QString("{File Wait}C:\\GO.TXT|{Focus On}target one|a|+|^|%|~|[|]|{|}|(|)|{SHIFT}abc|"
                 "{ENTER}|{Text Paste}é ü € ß Ж 中|{File Paste}%1|x|{BACKSPACE}|{SHIFT}xyz|{LEFT}|"
                 "{LEFT}|{TAB}|{F5}|{UP}|{DOWN}|{RIGHT}|{CTRL}a")
-            .arg(paste.fileName())
+            .arg(path("paste.txt"))
             .split(u'|');
     const Window window = startRun("MINE", lines);
     // 3000 x 800 twips, its left edge 2550 twips and its top 1800 twips from the screen's
@@ -227,15 +222,14 @@ TEST_F(ProgramE2E, ANamedProgramRunsInTheSmallRunWindowAndItsLinesReachTheTarget
     QRect area;
     EXPECT_TRUE(awaitCondition([&] {
         area = clientArea(window);
-        return std::max({std::abs(area.left() - expected.left()),
-                         std::abs(area.top() - expected.top()),
-                         std::abs(area.right() - expected.right()),
-                         std::abs(area.bottom() - expected.bottom())}) <= 25;
+        const QPoint a = area.topLeft() - expected.topLeft();
+        const QPoint b = area.bottomRight() - expected.bottomRight();
+        return std::max({std::abs(a.x()), std::abs(a.y()), std::abs(b.x()), std::abs(b.y())}) <= 25;
     })) << "the run window is at "
         << shown(area) << ", not near " << shown(expected);
     EXPECT_GT(area.right(), size.width()) << "its right part should lie beyond the screen edge";
 
-    QFile(path("drive_c/GO.TXT")).open(QIODevice::WriteOnly);
+    write(path("drive_c/GO.TXT"), {});
     const TargetRecord record =
         target.awaitRecord([](const TargetRecord& r) { return r.keys.contains("<Ctrl+A>"); });
     EXPECT_EQ(record.text, "a+^%~[]{}()ABC\né ü € ß Ж 中\nfirst line\nX\tYZ");
@@ -244,7 +238,7 @@ TEST_F(ProgramE2E, ANamedProgramRunsInTheSmallRunWindowAndItsLinesReachTheTarget
     EXPECT_EQ(record.keys.mid(record.keys.size() - lastKeys.size()), lastKeys);
     EXPECT_TRUE(awaitCondition([&] { return title(window) == "Tandrel"; }))
         << title(window).toStdString();
-    EXPECT_EQ(program(), lines);
+    EXPECT_EQ(awaitProgram(lines), lines);
 }
 
 TEST_F(ProgramE2E, RunProgramStartsAProgramTheWaitsEndOnTimeAndExitEndsTandrel) {
@@ -273,10 +267,7 @@ TEST_F(ProgramE2E, RunProgramStartsAProgramTheWaitsEndOnTimeAndExitEndsTandrel) 
 
 TEST_F(ProgramE2E, AHostPathIsNoStoredProgramAndIsRefused) {
     // The name would reach a real file if it were taken loosely.
-    QFile file(path("MINE"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("q\r\n");
-    file.close();
+    write(path("MINE"), "q\r\n");
     const Window window = startTandrel({path("MINE")});
     ASSERT_NE(window, 0u);
     const QString named = "The program you specified to run    '" + path("MINE") + "'";
