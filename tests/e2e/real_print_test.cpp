@@ -7,9 +7,7 @@
 
 #include <QDir>
 #include <QGuiApplication>
-#include <QProcess>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
+#include <QRegularExpression>
 
 using namespace tandrel;
 
@@ -29,11 +27,9 @@ QStringList printedFiles() {
 }
 
 int pageCount(const QString& pdf) {
-    const QString info = run(QStringLiteral("pdfinfo"), {pdf});
-    for (const QString& line : info.split(u'\n'))
-        if (line.startsWith(QLatin1String("Pages:")))
-            return line.mid(6).trimmed().toInt();
-    return -1;
+    const QRegularExpression pages(QStringLiteral("^Pages: *(\\d+)$"),
+                                   QRegularExpression::MultilineOption);
+    return pages.match(run(QStringLiteral("pdfinfo"), {pdf})).captured(1).toInt();
 }
 
 void print(Printer& printer, const QStringList& lines) {

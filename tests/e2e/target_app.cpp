@@ -24,11 +24,8 @@ QString tokenOf(const QKeyEvent* event) {
     const Qt::KeyboardModifiers chords =
         event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     const QString text = event->text();
-    const bool printable = !text.isEmpty() && text.at(0).isPrint();
-    if (printable && !chords)
+    if (!text.isEmpty() && text.at(0).isPrint() && !chords)
         return text;
-    if (event->key() == 0)
-        return QStringLiteral("<keysym 0x%1>").arg(event->nativeVirtualKey(), 0, 16);
     return u'<' + QKeySequence(event->key() | chords).toString(QKeySequence::PortableText) + u'>';
 }
 
