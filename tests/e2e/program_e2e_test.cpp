@@ -4,7 +4,6 @@
 // editor and save and open a program. The window mirrors its program list into a file
 // (TANDREL_PROGRAM_MIRROR), which is how the tests read what the editor holds.
 
-#include "qt_printers.h"
 #include "x11_session.h"
 
 #include <QDir>
@@ -119,16 +118,6 @@ protected:
         return probe.windowOf(tandrel.processId()).value_or(0);
     }
 
-    // Stores the program under the name and starts tandrel to run it; once the run window shows
-    // the name.
-    Window startRun(const QString& name, const QStringList& lines) {
-        write(programs(name + ".TDX"), (lines.join("\r\n") + "\r\n").toUtf8());
-        const Window window = startTandrel({name});
-        EXPECT_TRUE(awaitCondition([&] { return title(window) == name + " - Tandrel"; }, 60000))
-            << title(window).toStdString();
-        return window;
-    }
-
     // Starts tandrel and leaves its start screen through Create. Start-up is over once the
     // Create label has stopped flashing and shows white, and the window has settled where
     // Create puts it, which clicks must wait for.
@@ -199,10 +188,14 @@ protected:
     QProcess tandrel;
 };
 
-TEST_F(ProgramE2E, ANamedProgramRunsInTheSmallRunWindowAndItsLinesReachTheTarget) {
+// The program's lines reach the target, Run Program starts another target, the waits end on
+// time and {eXit} ends tandrel.
+TEST_F(ProgramE2E, ANamedProgramRunsInTheSmallRunWindowAndItsLinesReachTheTargets) {
     TargetWindow target("Target One");
     ASSERT_TRUE(target.started());
-    QFile::remove(path("drive_c/GO.TXT"));
+    const QString started = path("started.json");
+    for (const char* file : {"drive_c/GO.TXT", "drive_c/ready.txt", "started.json"})
+        QFile::remove(path(file));
     write(path("paste.txt"), "first line\r\nsecond line\r\n");
     // The run holds at the file wait until the test has looked at the run window. It starts
     // there: a window manager that is slow to focus the freshly shown run window could
@@ -211,10 +204,16 @@ TEST_F(ProgramE2E, ANamedProgramRunsInTheSmallRunWindowAndItsLinesReachTheTarget
     const QStringList lines =
         QString("{File Wait}C:\\GO.TXT|{Focus On}target one|a|+|^|%|~|[|]|{|}|(|)|{SHIFT}abc|"
                 "{ENTER}|{Text Paste}é ü € ß Ж 中|{File Paste}%1|x|{BACKSPACE}|{SHIFT}xyz|{LEFT}|"
-                "{LEFT}|{TAB}|{F5}|{UP}|{DOWN}|{RIGHT}|{CTRL}a")
-            .arg(path("paste.txt"))
+                "{LEFT}|{TAB}|{F5}|{UP}|{DOWN}|{RIGHT}|{CTRL}a|{File Wait}C:\\ready.txt|"
+                "{Run Program}%2 --title Started --out %3|{Wait}20|{Clip Wait}Total|"
+                "{Focus On}Started|{Clip Paste}|{eXit}")
+            .arg(path("paste.txt"), TargetWindow::targetProgram(), started)
             .split(u'|');
-    const Window window = startRun("MINE", lines);
+    write(programs("MINE.TDX"), (lines.join("\r\n") + "\r\n").toUtf8());
+    const Window window = startTandrel({"MINE"});
+    EXPECT_TRUE(awaitCondition([&] { return title(window) == "MINE - Tandrel"; }, 60000))
+        << title(window).toStdString();
+    EXPECT_EQ(awaitProgram(lines), lines);
     // 3000 x 800 twips, its left edge 2550 twips and its top 1800 twips from the screen's
     // right and bottom edges; the manager's frame may shift it by its own size.
     const QSize size(DisplayWidth(display, 0), DisplayHeight(display, 0));
@@ -236,18 +235,7 @@ TEST_F(ProgramE2E, ANamedProgramRunsInTheSmallRunWindowAndItsLinesReachTheTarget
     const QStringList lastKeys = {"X",    "Y",    "Z",      "<Left>",  "<Left>",  "<Tab>",
                                   "<F5>", "<Up>", "<Down>", "<Right>", "<Ctrl+A>"};
     EXPECT_EQ(record.keys.mid(record.keys.size() - lastKeys.size()), lastKeys);
-    EXPECT_TRUE(awaitCondition([&] { return title(window) == "Tandrel"; }))
-        << title(window).toStdString();
-    EXPECT_EQ(awaitProgram(lines), lines);
-}
 
-TEST_F(ProgramE2E, RunProgramStartsAProgramTheWaitsEndOnTimeAndExitEndsTandrel) {
-    const QString record = path("started.json");
-    QFile::remove(path("drive_c/ready.txt"));
-    startRun("STARTS",
-             {"{File Wait}C:\\ready.txt",
-              "{Run Program}" + TargetWindow::targetProgram() + " --title Started --out " + record,
-              "{Wait}20", "{Clip Wait}Total", "{Focus On}Started", "{Clip Paste}", "{eXit}"});
     // The file and then the clipboard text come a while after the run starts waiting on them.
     QProcess clipboardOwner;
     clipboardOwner.start("sh", {"-c", "touch '" + path("drive_c/ready.txt") +
@@ -256,11 +244,11 @@ TEST_F(ProgramE2E, RunProgramStartsAProgramTheWaitsEndOnTimeAndExitEndsTandrel) 
     EXPECT_TRUE(tandrel.waitForFinished(4 * e2eDeadlineMs));
     EXPECT_EQ(tandrel.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(tandrel.exitCode(), 0);
-    const TargetRecord started =
-        awaitTargetRecord(record, [](const TargetRecord& r) { return r.text == "Total: 12\n"; });
-    EXPECT_EQ(started.text, "Total: 12\n");
-    if (started.pid != 0)
-        ::kill(pid_t(started.pid), SIGTERM);
+    const TargetRecord second =
+        awaitTargetRecord(started, [](const TargetRecord& r) { return r.text == "Total: 12\n"; });
+    EXPECT_EQ(second.text, "Total: 12\n");
+    if (second.pid != 0)
+        ::kill(pid_t(second.pid), SIGTERM);
     clipboardOwner.kill();
     clipboardOwner.waitForFinished(e2eDeadlineMs);
 }
@@ -301,15 +289,17 @@ TEST_F(ProgramE2E, RealKeysInTheTypingFieldBecomeLines) {
 TEST_F(ProgramE2E, ASlowSecondClickEditsAndADoubleClickDeletes) {
     openEditor();
     // Text that arrives in the typing field as a whole, here pasted from the primary
-    // selection with the middle button, becomes one line. xclip serves the selection from the
-    // background once it owns it.
-    QProcess owner, reader;
+    // selection with the middle button, becomes one line. xclip returns at once and takes the
+    // selection a moment later from the background.
+    QProcess owner;
     owner.start("xclip", {"-selection", "primary", "-i"});
     owner.write("{Wait}10");
     owner.closeWriteChannel();
-    if (owner.waitForFinished(e2eDeadlineMs))
-        reader.start("xclip", {"-selection", "primary", "-o"});
-    ASSERT_TRUE(reader.waitForFinished(e2eDeadlineMs) && reader.readAll() == "{Wait}10")
+    ASSERT_TRUE(owner.waitForFinished(e2eDeadlineMs) && awaitCondition([] {
+                    QProcess reader;
+                    reader.start("xclip", {"-selection", "primary", "-o"});
+                    return reader.waitForFinished(e2eDeadlineMs) && reader.readAll() == "{Wait}10";
+                }))
         << "xclip is missing or refused";
     click(typingField, 1, 2);
     EXPECT_EQ(awaitProgram({"{Wait}10"}), QStringList{"{Wait}10"});

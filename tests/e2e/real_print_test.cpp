@@ -52,14 +52,14 @@ TEST(RealPrint, ManualReadsBackAndProgramAndManualReachTheQueueAsTwoJobs) {
     print(toFile, manual);
     ASSERT_TRUE(toFile.endDocument().isOk());
 
-    QStringList readBack;
-    for (const QString& line : run(QStringLiteral("pdftotext"), {"-layout", pdf, "-"}).split(u'\n'))
-        if (!line.trimmed().remove(u'\f').isEmpty())
-            readBack << line.trimmed().remove(u'\f').simplified();
-    QStringList expected;
-    for (const QString& line : manual)
-        if (!line.trimmed().isEmpty())
-            expected << line.simplified();
+    // Blank lines and page breaks aside.
+    QStringList readBack = run(QStringLiteral("pdftotext"), {"-layout", pdf, "-"}).split(u'\n');
+    QStringList expected = manual;
+    for (QStringList* lines : {&readBack, &expected}) {
+        for (QString& line : *lines)
+            line = line.remove(u'\f').simplified();
+        lines->removeAll(QString());
+    }
     ASSERT_EQ(readBack.size(), expected.size());
     for (qsizetype i = 0; i < expected.size(); ++i)
         // A line wider than the page is cut at its edge, well past 90 characters.
