@@ -177,61 +177,46 @@ TYPED_TEST(WindowsTest, ChoosesByExactTitleThenPrefixIgnoringCaseAndFailsWithout
     EXPECT_EQ(this->probe_.focusedPid(), two.pid());
 }
 
-class ProcessesTest : public BareX11Test {
-protected:
-    void SetUp() override {
-        BareX11Test::SetUp();
-        ASSERT_TRUE(QDir(root_.path()).mkpath(QStringLiteral("dir with blank")));
-        blankCopy_ = root_.filePath(QStringLiteral("dir with blank/tandrel target"));
-        ASSERT_TRUE(QFile::copy(TargetWindow::targetProgram(), blankCopy_));
-    }
+using ProcessesTest = BareX11Test;
 
-    void TearDown() override {
-        for (qint64 pid : started_)
-            ::kill(pid_t(pid), SIGTERM);
-    }
-
-    QTemporaryDir root_;
-    QString blankCopy_;
-    DriveFileSystem files_{{{QLatin1Char('C'), root_.path()}}};
-    X11Windows windows_{x11::openDisplay()};
-    ProcessLauncher launcher_{files_, &windows_};
-    X11Probe probe_;
-    std::vector<qint64> started_;
-};
-
+// The programs started here end with the session's server.
 TEST_F(ProcessesTest, StartsProgramsByPathWithArgumentsAndFocusesTheirWindowOrFails) {
+    QTemporaryDir root;
+    ASSERT_TRUE(QDir(root.path()).mkpath("dir with blank"));
+    const QString blankCopy = root.filePath("dir with blank/tandrel target");
+    ASSERT_TRUE(QFile::copy(TargetWindow::targetProgram(), blankCopy));
+    DriveFileSystem files({{QLatin1Char('C'), root.path()}});
+    X11Windows windows(x11::openDisplay());
+    ProcessLauncher launcher(files, &windows);
+    X11Probe probe;
     // The program as written on the command line.
     for (const auto& [name, program] : std::vector<std::pair<QString, QString>>{
              {"host", TargetWindow::targetProgram()},
-             {"blank", blankCopy_},
+             {"blank", blankCopy},
              {"drive", "C:\\dir with blank\\tandrel target"},
          }) {
         SCOPED_TRACE(program.toStdString());
         const QString title = QStringLiteral("Started %1 window").arg(name);
-        const QString out = root_.filePath(name + QStringLiteral(".json"));
+        const QString out = root.filePath(name + QStringLiteral(".json"));
         const Status status =
-            launcher_.start(QStringLiteral("%1 --title \"%2\" --out %3").arg(program, title, out));
+            launcher.start(QStringLiteral("%1 --title \"%2\" --out %3").arg(program, title, out));
         EXPECT_TRUE(status) << status.reason().toStdString();
         // Running the event loop, until the program has written its record and has the focus.
-        TargetRecord record;
         EXPECT_TRUE(awaitCondition([&] {
             QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-            record = readTargetRecord(out);
-            return record.pid != 0 && probe_.focusedPid() == record.pid;
+            const qint64 pid = readTargetRecord(out).pid;
+            return pid != 0 && probe.focusedPid() == pid;
         }));
-        if (record.pid != 0)
-            started_.push_back(record.pid);
         // The quoted title arrived as one argument.
-        EXPECT_TRUE(windows_.activate(title));
+        EXPECT_TRUE(windows.activate(title));
     }
     // Nothing executable: missing, a text file, a directory, an unknown drive, not on PATH.
-    ASSERT_TRUE(files_.write(QStringLiteral("C:\\notes.txt"), "not a program\n"));
+    ASSERT_TRUE(files.write(QStringLiteral("C:\\notes.txt"), "not a program\n"));
     for (const QString& commandLine :
-         {root_.filePath("missing program"), root_.filePath("notes.txt"),
-          root_.filePath("dir with blank"), QString("Q:\\absent drive.exe"),
+         {root.filePath("missing program"), root.filePath("notes.txt"),
+          root.filePath("dir with blank"), QString("Q:\\absent drive.exe"),
           QString("no-such-program-anywhere --flag")})
-        EXPECT_FALSE(launcher_.start(commandLine)) << commandLine.toStdString();
+        EXPECT_FALSE(launcher.start(commandLine)) << commandLine.toStdString();
 }
 
 } // namespace
