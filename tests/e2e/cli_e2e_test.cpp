@@ -58,7 +58,6 @@ QStringList snapshot(const QTemporaryDir& dir) {
 
 TEST(CliE2E, OptionsAnswerWithTheirExitStatusAndWriteNothing) {
     QTemporaryDir dir;
-    QDir(dir.path()).mkpath("drive_c/WINDOWS");
     QDir(dir.path()).mkpath("drive_c/TANDREL/PROGRAMS");
     QDir(dir.path()).mkpath("empty");
     DriveFileSystem files({{QLatin1Char('C'), dir.filePath("drive_c")}});

@@ -81,12 +81,11 @@ TEST(RealPrint, ManualReadsBackAndProgramAndManualReachTheQueueAsTwoJobs) {
     run(QStringLiteral("lpoptions"), {"-d", "pdf"});
     const qsizetype before = printedFiles().size();
     QtPrinter queue;
-    print(queue, program);
-    const Status first = queue.endDocument();
-    print(queue, manual);
-    const Status second = queue.endDocument();
-    EXPECT_TRUE(first.isOk()) << first.reason().toStdString();
-    EXPECT_TRUE(second.isOk()) << second.reason().toStdString();
+    for (const QStringList* lines : {&program, &manual}) {
+        print(queue, *lines);
+        const Status status = queue.endDocument();
+        EXPECT_TRUE(status.isOk()) << status.reason().toStdString();
+    }
     // A job's file is complete once the queue has nothing left to do.
     e2e::awaitCondition(
         [&] {

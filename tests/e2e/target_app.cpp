@@ -2,11 +2,9 @@
 //
 //   tandrel_target --title TITLE --out PATH [--throttled-write]
 //
-// PATH holds a JSON object: "text" (the editor's content), "keys" (one token per key press:
-// the typed text, or "<Name>" with its modifiers such as "<Return>", "<F5>", "<Ctrl+A>"),
-// "active" (whether the window has the focus) and "pid". It is replaced atomically after
-// every key press, change of text and change of activation, so a reader never sees half a
-// file; with --throttled-write at most every 20 ms, so that long texts do not make it slow.
+// PATH holds a JSON object: "text", "keys" (one token per key press: the typed text, or
+// "<Name>" with modifiers such as "<Ctrl+A>"), "active" and "pid". It is replaced atomically on
+// every key, change of text and of activation; with --throttled-write at most every 20 ms.
 
 #include <QApplication>
 #include <QJsonArray>

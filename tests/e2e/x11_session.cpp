@@ -189,10 +189,9 @@ std::optional<unsigned long> X11Probe::windowOf(qint64 pid) {
             continue;
         std::vector<Window> candidates = childrenOf(display_, top);
         candidates.insert(candidates.begin(), top);
-        for (Window window : candidates) {
+        for (Window window : candidates)
             if (pidOf(display_, window) == pid)
                 return window;
-        }
     }
     return std::nullopt;
 }

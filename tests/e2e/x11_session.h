@@ -6,8 +6,6 @@
 #include "qt_printers.h"
 
 #include <QProcess>
-#include <QString>
-#include <QStringList>
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
