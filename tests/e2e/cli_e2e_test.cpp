@@ -18,8 +18,7 @@ namespace {
 
 struct Outcome {
     int status = -1;
-    QString out;
-    QString err;
+    QString out, err;
 };
 
 // Without the drive, C: is the default one under XDG_DATA_HOME, which does not exist.

@@ -137,8 +137,7 @@ protected:
         return window;
     }
 
-    // The lines of the program under edit, as the mirror has them once they are as expected,
-    // or at the deadline.
+    // The program under edit as the mirror has it, once as expected or at the deadline.
     static QStringList awaitProgram(const QStringList& expected) {
         QStringList lines;
         awaitCondition([&] {
@@ -151,9 +150,8 @@ protected:
         return lines;
     }
 
-    // Waits for a message box of tandrel's, a window other than its main one, to have the focus,
-    // copies its text with Ctrl+C and answers it with Return; returns the text once it holds
-    // what is expected, or as it last was.
+    // Waits for a message box of tandrel's to have the focus, copies its text with Ctrl+C and
+    // answers it with Return; returns the text once it holds what is expected, or as it was.
     QString answerBox(Window mainWindow, const QString& expected) {
         const auto box = [&] {
             const Window focused = probe.focusedWindow();
@@ -184,17 +182,15 @@ protected:
     QProcess tandrel;
 };
 
-// The program's lines reach the target, Run Program starts another target, the waits end on
-// time and {eXit} ends tandrel.
+// Lines reach the target, Run Program starts another, the waits end and {eXit} ends tandrel.
 TEST_F(ProgramE2E, ANamedProgramRunsInTheSmallRunWindowAndItsLinesReachTheTargets) {
     TargetWindow target("Target One");
     ASSERT_TRUE(target.started());
     const QString started = path("started.json");
     write(path("paste.txt"), "first line\r\nsecond line\r\n");
-    // The run holds at the file wait until the test has looked at the run window. It starts
-    // there: a window manager that is slow to focus the freshly shown run window could
-    // otherwise take the focus back from the target after the first line gave it. One line
-    // per '|'.
+    // One line per '|'. The run holds at the file wait until the test has seen the run window:
+    // a window manager slow to focus that fresh window could otherwise take the focus back
+    // from the target after the first line gave it.
     const QStringList lines =
         QString("{File Wait}C:\\GO.TXT|{Focus On}target one|a|+|^|%|~|[|]|{|}|(|)|{SHIFT}abc|"
                 "{ENTER}|{Text Paste}é ü € ß Ж 中|{File Paste}%1|x|{BACKSPACE}|{SHIFT}xyz|{LEFT}|"
@@ -301,9 +297,8 @@ TEST_F(ProgramE2E, ASlowSecondClickEditsAndADoubleClickDeletes) {
     EXPECT_EQ(awaitProgram({"{Wait}10", "a"}), QStringList({"{Wait}10", "a"}));
 
     click(firstProgramLine);
-    // The user's own timing, not a wait: slower than any double-click time, the second click
-    // opens the line for editing, so the next one-click line replaces it instead of going
-    // above it.
+    // The user's own timing, not a wait: slower than a double click, the second click opens
+    // the line for editing, so the next one-click line replaces it instead of going above it.
     QThread::msleep(1500);
     click(firstProgramLine);
     click(clipPasteLabel);

@@ -24,9 +24,8 @@ constexpr int e2eDeadlineMs = 30000;
 // Polls the condition until it holds or the time is up; whether it held.
 bool awaitCondition(const std::function<bool()>& condition, int timeoutMs = e2eDeadlineMs);
 
-// A private X server on a free display number (Xvfb -displayfd), optionally with the openbox
-// window manager. While it lives, DISPLAY names it in this process's environment; both
-// processes are ended when it goes.
+// A private X server on a free display number (Xvfb -displayfd), optionally with openbox. While
+// it lives, DISPLAY names it in this process's environment; both end when it goes.
 class X11Session {
 public:
     enum class Manager { None, Openbox };
@@ -90,10 +89,10 @@ public:
     int pressKey(const QString& keysymName);
     void releaseKey(int keycode);
     void tapKey(const QString& keysymName) { releaseKey(pressKey(keysymName)); }
-    // Clicks at a point of the process's window, paced like a hand so that two clicks make a
-    // double click; the origin is looked up each time, as the window may have moved. A window
-    // manager takes each press first, for its click-to-focus grab, and then passes it on: keys
-    // sent before it has done so would overtake the click, so it ends once the pointer is free.
+    // Clicks at a point of the process's window (looked up each time, as it may have moved),
+    // paced like a hand so that two clicks make a double click. A window manager takes each
+    // press first, for its click-to-focus grab, and then passes it on: keys sent before that
+    // would overtake the click, so it ends once the pointer is free.
     void clickAt(qint64 pid, int x, int y, int clicks = 1, unsigned button = 1);
     // A top-level window with a title that is never mapped; or, for a session without a window
     // manager, one mapped at once whose WM_PROTOCOLS lists _NET_WM_PING and never answers one.
@@ -120,8 +119,7 @@ struct TargetRecord {
 
 // Reads a record file that tandrel_target writes; pid 0 while it does not exist.
 TargetRecord readTargetRecord(const QString& path);
-// Polls until the condition holds for the latest record, or the deadline passes; returns the
-// last record read.
+// Polls until the condition holds for the latest record or the deadline passes; the last one.
 TargetRecord awaitTargetRecord(const QString& path,
                                const std::function<bool(const TargetRecord&)>& condition);
 
