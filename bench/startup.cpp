@@ -27,7 +27,8 @@ double millisecondsToWindow(X11Probe& probe, const QString& driveC, const QStrin
     elapsed.start();
     tandrel.start(TANDREL_PATH, {});
     double result = -1;
-    if (tandrel.waitForStarted(30'000) && probe.awaitWindowOf(tandrel.processId(), 60'000))
+    if (tandrel.waitForStarted(30'000) &&
+        awaitCondition([&] { return probe.windowOf(tandrel.processId()).has_value(); }, 60'000))
         result = elapsed.nsecsElapsed() / 1e6;
     tandrel.kill();
     tandrel.waitForFinished(30'000);

@@ -1,8 +1,7 @@
 #include <QCoreApplication>
 #include <gtest/gtest.h>
 
-// The tests run Qt's timers and processes, so an application object exists; it does not
-// connect to any display itself.
+// Qt's timers and processes need an application object; it connects to no display itself.
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);

@@ -1,72 +1,56 @@
-// The real tandrel program under Xvfb and openbox: its first start, installation and removal,
-// and its window driven by real key presses and clicks from another X client. The window
-// mirrors its program list into a file (TANDREL_PROGRAM_MIRROR), which is how the tests read
-// what the editor recorded.
+// The real tandrel program under Xvfb and openbox on a drive C of its own: the first start
+// installs the system there and a removal takes it all away; programs named on the command line
+// run into real target windows; real keys and clicks from another X client make lines in its
+// editor and save and open a program. The window mirrors its program list into a file
+// (TANDREL_PROGRAM_MIRROR), which is how the tests read what the editor holds.
 
 #include "x11_session.h"
 
 #include <QDir>
 #include <QFile>
-#include <QPoint>
-#include <QProcess>
-#include <QTemporaryDir>
+#include <QRect>
 #include <QThread>
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <algorithm>
+#include <csignal>
+#include <cstdlib>
+#include <utility>
 
 using namespace tandrel::e2e;
 
 namespace {
 
-// Control positions in the window's client area, in pixels (design twips / 15).
-const QPoint createLabel(72, 14);
-const QPoint typingField(76, 41);
-const QPoint clipPasteLabel(40, 88);
-const QPoint firstProgramLine(160, 72);
+// The centre of a control given by its design geometry in twips, in client-area pixels.
+constexpr QPoint centre(int left, int top, int width, int height) {
+    return {(left + width / 2) / 15, (top + height / 2) / 15};
+}
+const QPoint createLabel = centre(840, 120, 495, 195);
+const QPoint editLabel = centre(1440, 120, 285, 195);
+const QPoint saveButton = centre(12240, 120, 615, 255);
+const QPoint pathField = centre(6360, 1080, 8535, 375);
+const QPoint panelButton = centre(10680, 1560, 1935, 375); // "Save File" / "Open File"
+const QPoint typingField(76, 41), clipPasteLabel(40, 88), firstProgramLine(160, 72);
 
-class TandrelE2E : public ManagedX11Test {
+// One drive C and home for each suite, on which a first start has installed the system.
+class ProgramE2E : public ManagedX11Test {
 protected:
-    TandrelE2E() {
-        QDir(dir.path()).mkpath("drive_c");
-        QDir(dir.path()).mkpath("home/Desktop");
+    static void SetUpTestSuite() {
+        ManagedX11Test::SetUpTestSuite();
+        drive_ = std::make_unique<QTemporaryDir>();
+        QDir(drive_->path()).mkpath("drive_c");
+        QDir(drive_->path()).mkpath("Desktop");
+        // The first start installs the system on drive C, the "Read Me" sample last.
+        QProcess first;
+        start(first, {});
+        awaitCondition([] { return QFile::exists(programs("Read Me")); }, 2 * e2eDeadlineMs);
+        first.kill();
+        first.waitForFinished(e2eDeadlineMs);
     }
-
-    // With a drive C (without a system on it, so the first start installs there) and a home
-    // of its own; until its window shows.
-    void start(QProcess& tandrel, const QStringList& arguments = {}) {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("TANDREL_PROGRAM_MIRROR", dir.filePath("program.txt"));
-        env.insert("TANDREL_DRIVE_C", dir.filePath("drive_c"));
-        env.insert("HOME", dir.filePath("home"));
-        env.insert("XDG_DATA_HOME", dir.filePath("home/data"));
-        env.insert("XDG_CONFIG_HOME", dir.filePath("home/config"));
-        tandrel.setProcessEnvironment(env);
-        tandrel.setProcessChannelMode(QProcess::ForwardedChannels);
-        tandrel.start(TANDREL_PATH, arguments);
-        ASSERT_TRUE(tandrel.waitForStarted(e2eDeadlineMs));
-        ASSERT_TRUE(probe.awaitWindowOf(tandrel.processId(), 2 * e2eDeadlineMs));
-    }
-
-    QString drive(const QString& relative) const { return dir.filePath("drive_c/" + relative); }
-
-    QTemporaryDir dir;
-    X11Probe probe;
-};
-
-// The editor after a first start and a click on Create.
-class TandrelWindow : public TandrelE2E {
-protected:
-    void SetUp() override {
-        TandrelE2E::SetUp();
-        ASSERT_NO_FATAL_FAILURE(start(tandrel));
-        mainWindow = *probe.windowOf(tandrel.processId());
-        ASSERT_TRUE(awaitCondition([&] { return probe.focusedWindow() == mainWindow; }));
-        ASSERT_TRUE(awaitCondition([&] {
-            return QFile::exists(drive("TANDREL/PROGRAMS/Read Me"));
-        })) << "the first start did not install";
-        click(createLabel);
-        ASSERT_TRUE(awaitCondition([&] {
-            return probe.hasWindowState(tandrel.processId(), "_NET_WM_STATE_MAXIMIZED_VERT") &&
-                   probe.hasWindowState(tandrel.processId(), "_NET_WM_STATE_MAXIMIZED_HORZ");
-        })) << "Create did not open the editor, which maximises the window";
+    static void TearDownTestSuite() {
+        drive_.reset();
+        ManagedX11Test::TearDownTestSuite();
     }
 
     void TearDown() override {
@@ -75,136 +59,311 @@ protected:
         tandrel.waitForFinished(e2eDeadlineMs);
     }
 
+    QString title(Window window) {
+        char* name = nullptr;
+        const QString title = XFetchName(display, window, &name) ? QString(name) : QString();
+        XFree(name);
+        return title;
+    }
+
+    // The client area on the screen, without the manager's frame.
+    QRect clientArea(Window window) {
+        Window root = 0, child = 0;
+        int x = 0, y = 0;
+        unsigned width = 0, height = 0, border = 0, depth = 0;
+        XGetGeometry(display, window, &root, &x, &y, &width, &height, &border, &depth);
+        XTranslateCoordinates(display, window, root, 0, 0, &x, &y, &child);
+        return {x, y, int(width), int(height)};
+    }
+
     void click(QPoint point, int clicks = 1, unsigned button = 1) {
         probe.clickAt(tandrel.processId(), point.x(), point.y(), clicks, button);
     }
-
-    // What the editor's program list holds once it holds the expected lines, or at the deadline.
-    void expectProgram(const QStringList& expected) {
-        const auto program = [&] {
-            QFile file(dir.filePath("program.txt"));
-            if (!file.open(QIODevice::ReadOnly))
-                return QStringList{"<no mirror>"};
-            QStringList lines = QString::fromUtf8(file.readAll()).split('\n');
-            lines.removeLast();
-            return lines;
-        };
-        awaitCondition([&] { return program() == expected; });
-        EXPECT_EQ(program(), expected);
+    void type(const QStringList& keysyms) {
+        for (const QString& keysym : keysyms)
+            probe.tapKey(keysym);
     }
 
+    static QString path(const QString& relative) { return drive_->filePath(relative); }
+    static void write(const QString& name, const QByteArray& bytes) {
+        QFile file(name);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size())
+            << name.toStdString();
+    }
+    static QString programs(const QString& name) {
+        return path("drive_c/TANDREL/PROGRAMS/" + name);
+    }
+
+    static void start(QProcess& process, const QStringList& arguments) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("TANDREL_DRIVE_C", path("drive_c"));
+        env.insert("TANDREL_PROGRAM_MIRROR", path("program.txt"));
+        env.insert("HOME", drive_->path());
+        env.insert("XDG_DATA_HOME", path("data"));
+        env.insert("XDG_CONFIG_HOME", path("config"));
+        process.setProcessEnvironment(env);
+        process.start(TANDREL_PATH, arguments);
+        process.waitForStarted(e2eDeadlineMs);
+    }
+
+    // Starts tandrel and returns its main window once the manager has taken it on.
+    Window startTandrel(const QStringList& arguments) {
+        QFile::remove(path("program.txt"));
+        start(tandrel, arguments);
+        EXPECT_TRUE(probe.awaitManagedWindowOf(tandrel.processId(), 2 * e2eDeadlineMs));
+        return probe.windowOf(tandrel.processId()).value_or(0);
+    }
+
+    // Starts tandrel and leaves its start screen through Create. Start-up is over once the
+    // Create label has stopped flashing and shows white, and the window has settled where
+    // Create puts it, which clicks must wait for.
+    Window openEditor() {
+        const Window window = startTandrel({});
+        click(createLabel);
+        EXPECT_TRUE(awaitCondition([&] {
+            XImage* image = XGetImage(display, window, createLabel.x(), createLabel.y() - 6, 1, 1,
+                                      AllPlanes, ZPixmap);
+            const unsigned long colour = image ? XGetPixel(image, 0, 0) : 0;
+            if (image)
+                XDestroyImage(image);
+            return (colour & 0xffffff) == 0xffffff;
+        })) << "the start screen did not end";
+        QRect previous;
+        EXPECT_TRUE(awaitCondition([&] {
+            const QRect now = clientArea(window);
+            QThread::msleep(100);
+            return std::exchange(previous, now) == now && now.width() > 1000;
+        })) << "Create did not maximise the window";
+        return window;
+    }
+
+    // The program under edit as the mirror has it, once as expected or at the deadline.
+    static QStringList awaitProgram(const QStringList& expected) {
+        QStringList lines;
+        awaitCondition([&] {
+            QFile file(path("program.txt"));
+            lines = file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).split('\n')
+                                                   : QStringList{"<no mirror>", ""};
+            lines.removeLast();
+            return lines == expected;
+        });
+        return lines;
+    }
+
+    // Waits for a message box of tandrel's to have the focus, copies its text with Ctrl+C and
+    // answers it with Return; returns the text once it holds what is expected, or as it was.
+    QString answerBox(Window mainWindow, const QString& expected) {
+        const auto box = [&] {
+            const Window focused = probe.focusedWindow();
+            return probe.focusedPid() == tandrel.processId() && focused != mainWindow &&
+                   title(focused) == "Tandrel";
+        };
+        if (!awaitCondition(box))
+            return "<no message box>";
+        const int control = probe.pressKey("Control_L");
+        probe.tapKey("c");
+        probe.releaseKey(control);
+        QString text;
+        awaitCondition([&] {
+            QProcess clipboard;
+            clipboard.start("xclip", {"-selection", "clipboard", "-o"});
+            clipboard.waitForFinished(e2eDeadlineMs);
+            text = QString::fromUtf8(clipboard.readAllStandardOutput());
+            return text.contains(expected);
+        });
+        probe.tapKey("Return");
+        awaitCondition([&] { return probe.focusedWindow() == mainWindow; });
+        return text;
+    }
+
+    static inline std::unique_ptr<QTemporaryDir> drive_;
+    X11Probe probe;
+    Display* const display = probe.display();
     QProcess tandrel;
-    unsigned long mainWindow = 0;
 };
 
-// xclip serves the selection from the background once it owns it.
-bool ownPrimarySelection(const QString& text) {
-    QProcess owner;
-    owner.start("xclip", {"-selection", "primary", "-i"});
-    owner.write(text.toUtf8());
-    owner.closeWriteChannel();
-    QProcess reader;
-    if (owner.waitForFinished(e2eDeadlineMs))
-        reader.start("xclip", {"-selection", "primary", "-o"});
-    return reader.waitForFinished(e2eDeadlineMs) && reader.readAllStandardOutput() == text.toUtf8();
+// Lines reach the target, Run Program starts another, the waits end and {eXit} ends tandrel.
+TEST_F(ProgramE2E, ANamedProgramRunsInTheSmallRunWindowAndItsLinesReachTheTargets) {
+    TargetWindow target("Target One");
+    ASSERT_TRUE(target.started());
+    const QString started = path("started.json");
+    write(path("paste.txt"), "first line\r\nsecond line\r\n");
+    // One line per '|'. The run holds at the file wait until the test has seen the run window:
+    // a window manager slow to focus that fresh window could otherwise take the focus back
+    // from the target after the first line gave it.
+    const QStringList lines =
+        QString("{File Wait}C:\\GO.TXT|{Focus On}target one|a|+|^|%|~|[|]|{|}|(|)|{SHIFT}abc|"
+                "{ENTER}|{Text Paste}é ü € ß Ж 中|{File Paste}%1|x|{BACKSPACE}|{SHIFT}xyz|{LEFT}|"
+                "{LEFT}|{TAB}|{F5}|{UP}|{DOWN}|{RIGHT}|{CTRL}a|{File Wait}C:\\ready.txt|"
+                "{Run Program}%2 --title Started --out %3|{Wait}20|{Clip Wait}Total|"
+                "{Focus On}Started|{Clip Paste}|{eXit}")
+            .arg(path("paste.txt"), TargetWindow::targetProgram(), started)
+            .split(u'|');
+    write(programs("MINE.TDX"), (lines.join("\r\n") + "\r\n").toUtf8());
+    const Window window = startTandrel({"MINE"});
+    EXPECT_TRUE(awaitCondition([&] { return title(window) == "MINE - Tandrel"; }, 60000))
+        << title(window).toStdString();
+    EXPECT_EQ(awaitProgram(lines), lines);
+    // 3000 x 800 twips, its left edge 2550 twips and its top 1800 twips from the screen's
+    // right and bottom edges; the manager's frame may shift it by its own size.
+    const QSize size(DisplayWidth(display, 0), DisplayHeight(display, 0));
+    const QRect expected(size.width() - 2550 / 15, size.height() - 1800 / 15, 3000 / 15, 800 / 15);
+    QRect area;
+    EXPECT_TRUE(awaitCondition([&] {
+        area = clientArea(window);
+        const QPoint a = area.topLeft() - expected.topLeft();
+        const QPoint b = area.bottomRight() - expected.bottomRight();
+        return std::max({std::abs(a.x()), std::abs(a.y()), std::abs(b.x()), std::abs(b.y())}) <= 25;
+    })) << "the run window is at "
+        << area.x() << "," << area.y() << " " << area.width() << "x" << area.height();
+    EXPECT_GT(area.right(), size.width()) << "its right part should lie beyond the screen edge";
+
+    write(path("drive_c/GO.TXT"), {});
+    const TargetRecord record =
+        target.awaitRecord([](const TargetRecord& r) { return r.keys.contains("<Ctrl+A>"); });
+    EXPECT_EQ(record.text, "a+^%~[]{}()ABC\né ü € ß Ж 中\nfirst line\nX\tYZ");
+    const QStringList lastKeys = {"X",    "Y",    "Z",      "<Left>",  "<Left>",  "<Tab>",
+                                  "<F5>", "<Up>", "<Down>", "<Right>", "<Ctrl+A>"};
+    EXPECT_EQ(record.keys.mid(record.keys.size() - lastKeys.size()), lastKeys);
+
+    // The file and then the clipboard text come a while after the run starts waiting on them.
+    QProcess clipboardOwner;
+    clipboardOwner.start("sh", {"-c", "touch '" + path("drive_c/ready.txt") +
+                                          "'; sleep 1; printf 'Total: 12' | "
+                                          "xclip -selection clipboard -i -loops 50"});
+    EXPECT_TRUE(tandrel.waitForFinished(4 * e2eDeadlineMs));
+    EXPECT_EQ(tandrel.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(tandrel.exitCode(), 0);
+    const TargetRecord second =
+        awaitTargetRecord(started, [](const TargetRecord& r) { return r.text == "Total: 12\n"; });
+    EXPECT_EQ(second.text, "Total: 12\n");
+    if (second.pid != 0)
+        ::kill(pid_t(second.pid), SIGTERM);
+    clipboardOwner.kill();
+    clipboardOwner.waitForFinished(e2eDeadlineMs);
 }
 
-TEST_F(TandrelWindow, InstallsEverythingAndUninstallRemovesAll) {
-    EXPECT_TRUE(QFileInfo(drive("TANDREL/Tandrel.exe")).isExecutable());
-    EXPECT_TRUE(QFile::exists(drive("TANDREL/PROGRAMS/Sample Timer.TDX")));
-    EXPECT_TRUE(QFile::exists(dir.filePath("home/Desktop/Tandrel.desktop")));
-    EXPECT_TRUE(QFile::exists(dir.filePath("home/data/applications/Tandrel.desktop")));
-    tandrel.terminate();
-    ASSERT_TRUE(tandrel.waitForFinished(e2eDeadlineMs));
-
-    // Each box is answered with Return until the removal ends.
-    QProcess removal;
-    start(removal, {"/x"});
-    EXPECT_TRUE(awaitCondition(
-        [&] {
-            if (removal.waitForFinished(1500))
-                return true;
-            if (probe.focusedPid() == removal.processId())
-                probe.tapKey("Return");
-            return false;
-        },
-        3 * e2eDeadlineMs));
-    EXPECT_EQ(removal.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(removal.exitCode(), 0);
-    EXPECT_FALSE(QDir(drive("TANDREL")).exists());
-    EXPECT_FALSE(QFile::exists(dir.filePath("home/Desktop/Tandrel.desktop")));
+TEST_F(ProgramE2E, AHostPathIsNoStoredProgramAndIsRefused) {
+    // The name would reach a real file if it were taken loosely.
+    write(path("MINE"), "q\r\n");
+    const Window window = startTandrel({path("MINE")});
+    ASSERT_NE(window, 0u);
+    const QString named = "The program you specified to run    '" + path("MINE") + "'";
+    const QString text = answerBox(window, named);
+    EXPECT_TRUE(text.contains(named)) << text.toStdString();
+    EXPECT_EQ(awaitProgram({}), QStringList()) << "nothing is loaded";
+    EXPECT_EQ(tandrel.state(), QProcess::Running);
 }
 
-TEST_F(TandrelWindow, RealKeysInTheTypingFieldBecomeLines) {
-    for (const char* key : {"a", "1", "Return", "Tab", "Left", "c", "F5", "Delete"})
-        probe.tapKey(key);
-    const QStringList typed = {"a", "1", "{ENTER}", "{TAB}", "{LEFT}", "c", "{F5}", "{DELETE}"};
-    expectProgram(typed);
+TEST_F(ProgramE2E, RealKeysInTheTypingFieldBecomeLines) {
+    const Window window = openEditor();
+    type({"a", "1", "Return", "Tab", "Left", "c", "F5", "Delete"});
+    QStringList typed = {"a", "1", "{ENTER}", "{TAB}", "{LEFT}", "c", "{F5}", "{DELETE}"};
+    EXPECT_EQ(awaitProgram(typed), typed);
 
     // Shift asks; Escape answers Cancel, and Shift held with a letter types a capital.
     const int shift = probe.pressKey("Shift_L");
     ASSERT_TRUE(awaitCondition([&] {
-        return probe.focusedPid() == tandrel.processId() && probe.focusedWindow() != mainWindow;
+        return probe.focusedPid() == tandrel.processId() && probe.focusedWindow() != window;
     })) << "the SHIFT question did not show";
     probe.releaseKey(shift);
     probe.tapKey("Escape");
-    ASSERT_TRUE(awaitCondition([&] { return probe.focusedWindow() == mainWindow; }));
+    ASSERT_TRUE(awaitCondition([&] { return probe.focusedWindow() == window; }));
     const int heldShift = probe.pressKey("Shift_L");
     probe.tapKey("b");
     probe.releaseKey(heldShift);
-    expectProgram(typed + QStringList{"B"});
+    typed << "B";
+    EXPECT_EQ(awaitProgram(typed), typed);
 }
 
-TEST_F(TandrelWindow, ASlowSecondClickEditsAndADoubleClickDeletes) {
+TEST_F(ProgramE2E, ASlowSecondClickEditsAndADoubleClickDeletes) {
+    openEditor();
     // Text that arrives in the typing field as a whole, here pasted from the primary
-    // selection with the middle button, becomes one line.
-    ASSERT_TRUE(ownPrimarySelection("{Wait}10")) << "xclip is missing or refused";
+    // selection with the middle button, becomes one line. xclip returns at once and takes the
+    // selection a moment later from the background.
+    QProcess owner;
+    owner.start("xclip", {"-selection", "primary", "-i"});
+    owner.write("{Wait}10");
+    owner.closeWriteChannel();
+    ASSERT_TRUE(owner.waitForFinished(e2eDeadlineMs) && awaitCondition([] {
+                    QProcess reader;
+                    reader.start("xclip", {"-selection", "primary", "-o"});
+                    return reader.waitForFinished(e2eDeadlineMs) && reader.readAll() == "{Wait}10";
+                }))
+        << "xclip is missing or refused";
     click(typingField, 1, 2);
-    expectProgram({"{Wait}10"});
+    EXPECT_EQ(awaitProgram({"{Wait}10"}), QStringList{"{Wait}10"});
     probe.tapKey("a");
-    expectProgram({"{Wait}10", "a"});
+    EXPECT_EQ(awaitProgram({"{Wait}10", "a"}), QStringList({"{Wait}10", "a"}));
 
     click(firstProgramLine);
-    // The user's own timing, not a wait: slower than any double-click time, the second click
-    // opens the line for editing, so the next one-click line replaces it instead of going
-    // above it.
+    // The user's own timing, not a wait: slower than a double click, the second click opens
+    // the line for editing, so the next one-click line replaces it instead of going above it.
     QThread::msleep(1500);
     click(firstProgramLine);
     click(clipPasteLabel);
-    expectProgram({"{Clip Paste}", "a"});
-
+    EXPECT_EQ(awaitProgram({"{Clip Paste}", "a"}), QStringList({"{Clip Paste}", "a"}));
     click(firstProgramLine, 2);
-    expectProgram({"a"});
+    EXPECT_EQ(awaitProgram({"a"}), QStringList{"a"});
 }
 
-TEST_F(TandrelE2E, TwoFirstStartsAtOnceBothComeUpAndLeaveOneCompleteInstallation) {
-    QProcess one;
-    QProcess two;
-    start(one);
-    start(two);
-    // The installations run after the windows show, the sample programs last; whichever
-    // wrote last, the installation ends complete with no half-written file left.
-    const QFileInfo built(TANDREL_PATH);
-    const auto halfWritten = [&](const QString& folder) {
-        return QDir(drive(folder)).entryList({"*.new", ".*"}, QDir::Files | QDir::Hidden);
-    };
-    EXPECT_TRUE(awaitCondition([&] {
-        return QFile::exists(dir.filePath("home/data/applications/Tandrel.desktop")) &&
-               QDir(drive("TANDREL/PROGRAMS")).entryList(QDir::Files).size() == 6 &&
-               QFileInfo(drive("TANDREL/Tandrel.exe")).size() == built.size() &&
-               halfWritten("TANDREL").isEmpty() && halfWritten("TANDREL/PROGRAMS").isEmpty();
-    })) << halfWritten("TANDREL").join(' ').toStdString()
-        << " " << QDir(drive("TANDREL/PROGRAMS")).entryList(QDir::Files).join(", ").toStdString();
-    EXPECT_EQ(one.state(), QProcess::Running);
-    EXPECT_EQ(two.state(), QProcess::Running);
-    QFile installed(drive("TANDREL/Tandrel.exe"));
-    QFile original(built.filePath());
-    ASSERT_TRUE(installed.open(QIODevice::ReadOnly) && original.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(installed.readAll() == original.readAll());
-    for (QProcess* tandrel : {&one, &two}) {
-        tandrel->kill();
-        tandrel->waitForFinished(e2eDeadlineMs);
-    }
+TEST_F(ProgramE2E, AProgramSavedByClicksIsOnDiskWithCrLfAndOpensAgain) {
+    const Window window = openEditor();
+    type({"a", "1", "Return"});
+    const QStringList lines = {"a", "1", "{ENTER}"};
+    ASSERT_EQ(awaitProgram(lines), lines);
+    // The path field proposes the programs directory; a click puts the caret at its end.
+    click(saveButton);
+    click(pathField);
+    type({"s", "a", "v", "e", "d"});
+    click(panelButton);
+    const QString confirmation =
+        "Your program has been saved in the file:  C:\\TANDREL\\PROGRAMS\\saved.TDX";
+    EXPECT_EQ(answerBox(window, confirmation), confirmation);
+    QFile file(programs("saved.TDX"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << "nothing saved";
+    EXPECT_EQ(file.readAll(), QByteArray("a\r\n1\r\n{ENTER}\r\n"));
+
+    // A new start has an empty editor, so Edit asks nothing.
+    tandrel.kill();
+    tandrel.waitForFinished(e2eDeadlineMs);
+    openEditor();
+    click(editLabel);
+    click(pathField);
+    type({"s", "a", "v", "e", "d", "period"});
+    const int shift = probe.pressKey("Shift_L");
+    type({"t", "d", "x"});
+    probe.releaseKey(shift);
+    click(panelButton);
+    EXPECT_EQ(awaitProgram(lines), lines);
+}
+
+// A suite of its own, as it takes the installation away.
+class RemovalE2E : public ProgramE2E {};
+
+TEST_F(RemovalE2E, TheFirstStartInstalledEverythingAndARemovalTakesAllAway) {
+    const QFileInfo installed(path("drive_c/TANDREL/Tandrel.exe"));
+    EXPECT_TRUE(installed.isExecutable());
+    EXPECT_EQ(installed.size(), QFileInfo(TANDREL_PATH).size());
+    EXPECT_TRUE(QFile::exists(programs("Sample Timer.TDX")));
+    EXPECT_TRUE(QFile::exists(path("Desktop/Tandrel.desktop")));
+    EXPECT_TRUE(QFile::exists(path("data/applications/Tandrel.desktop")));
+
+    // Each box is answered with Return until the removal ends.
+    start(tandrel, {"/x"});
+    EXPECT_TRUE(awaitCondition(
+        [&] {
+            if (tandrel.waitForFinished(1500))
+                return true;
+            if (probe.focusedPid() == tandrel.processId())
+                probe.tapKey("Return");
+            return false;
+        },
+        3 * e2eDeadlineMs));
+    EXPECT_EQ(tandrel.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(tandrel.exitCode(), 0);
+    EXPECT_FALSE(QDir(path("drive_c/TANDREL")).exists());
+    EXPECT_FALSE(QFile::exists(path("Desktop/Tandrel.desktop")));
 }
 
 } // namespace

@@ -2,11 +2,9 @@
 //
 //   tandrel_target --title TITLE --out PATH [--throttled-write]
 //
-// PATH holds a JSON object: "text" (the editor's content), "keys" (one token per key press:
-// the typed text, or "<Name>" with its modifiers such as "<Return>", "<F5>", "<Ctrl+A>"),
-// "active" (whether the window has the focus) and "pid". It is replaced atomically after
-// every key press, change of text and change of activation, so a reader never sees half a
-// file; with --throttled-write at most every 20 ms, so that long texts do not make it slow.
+// PATH holds a JSON object: "text", "keys" (one token per key press: the typed text, or
+// "<Name>" with modifiers such as "<Ctrl+A>"), "active" and "pid". It is replaced atomically on
+// every key, change of text and of activation; with --throttled-write at most every 20 ms.
 
 #include <QApplication>
 #include <QJsonArray>
@@ -24,11 +22,8 @@ QString tokenOf(const QKeyEvent* event) {
     const Qt::KeyboardModifiers chords =
         event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     const QString text = event->text();
-    const bool printable = !text.isEmpty() && text.at(0).isPrint();
-    if (printable && !chords)
+    if (!text.isEmpty() && text.at(0).isPrint() && !chords)
         return text;
-    if (event->key() == 0)
-        return QStringLiteral("<keysym 0x%1>").arg(event->nativeVirtualKey(), 0, 16);
     return u'<' + QKeySequence(event->key() | chords).toString(QKeySequence::PortableText) + u'>';
 }
 

@@ -22,12 +22,11 @@ TEST(RealPlatformWithoutX11, KeystrokesAndWindowsSayThatTheyNeedAnX11Session) {
 
     RealPlatform real;
     Platform platform = real.platform();
-    const Status sent = platform.keystrokes.send(QStringLiteral("abc"), true);
-    EXPECT_FALSE(sent);
-    EXPECT_EQ(sent.reason(), noX11Reason);
-    const Status activated = platform.windows.activate(QStringLiteral("Anything"));
-    EXPECT_FALSE(activated);
-    EXPECT_EQ(activated.reason(), noX11Reason);
+    for (const Status& status : {platform.keystrokes.send(QStringLiteral("abc"), true),
+                                 platform.windows.activate(QStringLiteral("Anything"))}) {
+        EXPECT_FALSE(status);
+        EXPECT_EQ(status.reason(), noX11Reason);
+    }
     platform.keystrokes.releaseAll();
 }
 

@@ -115,22 +115,6 @@ bool awaitCondition(const std::function<bool()>& condition, int timeoutMs) {
 }
 
 X11Session::X11Session(Manager manager) {
-    if (qEnvironmentVariableIsSet("DISPLAY"))
-        previousDisplay_ = qgetenv("DISPLAY");
-    if (startServer() && manager == Manager::Openbox)
-        startManager();
-}
-
-X11Session::~X11Session() {
-    stop(manager_);
-    stop(server_);
-    if (previousDisplay_)
-        qputenv("DISPLAY", *previousDisplay_);
-    else
-        qunsetenv("DISPLAY");
-}
-
-bool X11Session::startServer() {
     startQuietly(
         server_, QStringLiteral("Xvfb"),
         {"-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten", "tcp", "-noreset"});
@@ -140,27 +124,25 @@ bool X11Session::startServer() {
         number += server_.readAllStandardOutput();
     if (!number.endsWith('\n')) {
         error_ = QStringLiteral("Xvfb did not start: ") + server_.errorString();
-        return false;
+        return;
     }
     display_ = u':' + QString::fromLatin1(number.trimmed());
     qputenv("DISPLAY", display_.toLocal8Bit());
-    return true;
-}
-
-bool X11Session::startManager() {
+    if (manager != Manager::Openbox)
+        return;
     manager_.setStandardOutputFile(QProcess::nullDevice());
     startQuietly(manager_, QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
     Display* display = XOpenDisplay(display_.toLocal8Bit().constData());
-    if (!display) {
-        error_ = QStringLiteral("The private X server refuses connections.");
-        return false;
-    }
-    const bool ready =
-        awaitCondition([&] { return managerAnnounced(display); }) && managesWindows(display);
-    XCloseDisplay(display);
-    if (!ready)
+    if (!display || !awaitCondition([&] { return managerAnnounced(display); }) ||
+        !managesWindows(display))
         error_ = QStringLiteral("openbox did not start: ") + manager_.errorString();
-    return ready;
+    if (display)
+        XCloseDisplay(display);
+}
+
+X11Session::~X11Session() {
+    stop(manager_);
+    stop(server_);
 }
 
 X11Probe::X11Probe()
@@ -207,10 +189,9 @@ std::optional<unsigned long> X11Probe::windowOf(qint64 pid) {
             continue;
         std::vector<Window> candidates = childrenOf(display_, top);
         candidates.insert(candidates.begin(), top);
-        for (Window window : candidates) {
+        for (Window window : candidates)
             if (pidOf(display_, window) == pid)
                 return window;
-        }
     }
     return std::nullopt;
 }
@@ -242,12 +223,6 @@ qint64 X11Probe::focusedPid() {
             return *pid;
     }
     return 0;
-}
-
-bool X11Probe::hasWindowState(qint64 pid, const char* stateName) {
-    const auto window = windowOf(pid);
-    return window && lists(display_, *window, "_NET_WM_STATE", XA_ATOM,
-                           XInternAtom(display_, stateName, False));
 }
 
 void X11Probe::focus(unsigned long window) {
@@ -285,38 +260,34 @@ void X11Probe::clickAt(qint64 pid, int x, int y, int clicks, unsigned button) {
         XTestFakeButtonEvent(display_, button, False, 20);
     }
     XSync(display_, False);
+    EXPECT_TRUE(awaitCondition([&] {
+        const bool free =
+            XGrabPointer(display_, DefaultRootWindow(display_), False, 0, GrabModeAsync,
+                         GrabModeAsync, None, None, CurrentTime) == GrabSuccess;
+        XUngrabPointer(display_, CurrentTime);
+        XSync(display_, False);
+        return free;
+    })) << "the window manager kept the click";
 }
 
-unsigned long X11Probe::createSilentPingWindow() {
-    const Window window = createUnmappedWindow(QStringLiteral("Silent"));
-    Atom ping = XInternAtom(display_, "_NET_WM_PING", False);
-    XSetWMProtocols(display_, window, &ping, 1);
-    // Without a window manager to ask, the server maps it at once.
-    XMapRaised(display_, window);
-    XSync(display_, False);
-    return window;
-}
-
-unsigned long X11Probe::createUnmappedWindow(const QString& title) {
+unsigned long X11Probe::createWindow(const QString& title, bool silentPing) {
     const Window window =
         XCreateSimpleWindow(display_, DefaultRootWindow(display_), 0, 0, 100, 100, 0, 0, 0);
     XStoreName(display_, window, title.toLatin1().constData());
+    if (silentPing) {
+        Atom ping = XInternAtom(display_, "_NET_WM_PING", False);
+        XSetWMProtocols(display_, window, &ping, 1);
+        XMapRaised(display_, window);
+    }
     XSync(display_, False);
     return window;
 }
 
-bool setKeyboardLayout(const QString& layouts) {
-    return QProcess::execute(QStringLiteral("setxkbmap"), {QStringLiteral("-layout"), layouts}) ==
-           0;
-}
-
-std::optional<TargetRecord> readTargetRecord(const QString& path) {
+TargetRecord readTargetRecord(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const QJsonObject object = QJsonDocument::fromJson(file.readAll()).object();
-    if (object.isEmpty())
-        return std::nullopt;
+    const QJsonObject object = file.open(QIODevice::ReadOnly)
+                                   ? QJsonDocument::fromJson(file.readAll()).object()
+                                   : QJsonObject();
     TargetRecord record{object.value(QStringLiteral("text")).toString(),
                         {},
                         object.value(QStringLiteral("active")).toBool(),
@@ -327,15 +298,12 @@ std::optional<TargetRecord> readTargetRecord(const QString& path) {
 }
 
 TargetRecord awaitTargetRecord(const QString& path,
-                               const std::function<bool(const TargetRecord&)>& condition,
-                               int timeoutMs) {
+                               const std::function<bool(const TargetRecord&)>& condition) {
     TargetRecord last;
-    awaitCondition(
-        [&] {
-            last = readTargetRecord(path).value_or(last);
-            return last.pid != 0 && condition(last);
-        },
-        timeoutMs);
+    awaitCondition([&] {
+        last = readTargetRecord(path);
+        return last.pid != 0 && condition(last);
+    });
     return last;
 }
 

@@ -6,8 +6,6 @@
 #include "qt_printers.h"
 
 #include <QProcess>
-#include <QString>
-#include <QStringList>
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
@@ -26,17 +24,14 @@ constexpr int e2eDeadlineMs = 30000;
 // Polls the condition until it holds or the time is up; whether it held.
 bool awaitCondition(const std::function<bool()>& condition, int timeoutMs = e2eDeadlineMs);
 
-// A private X server on a free display number (Xvfb -displayfd), optionally with the openbox
-// window manager. While it lives, DISPLAY names it in this process's environment; both
-// processes are ended when it goes.
+// A private X server on a free display number (Xvfb -displayfd), optionally with openbox. While
+// it lives, DISPLAY names it in this process's environment; both end when it goes.
 class X11Session {
 public:
     enum class Manager { None, Openbox };
 
     explicit X11Session(Manager manager);
     ~X11Session();
-    X11Session(const X11Session&) = delete;
-    X11Session& operator=(const X11Session&) = delete;
 
     bool ready() const { return error_.isEmpty(); }
     // Why the session could not be set up.
@@ -44,11 +39,7 @@ public:
     const QString& display() const { return display_; }
 
 private:
-    bool startServer();
-    bool startManager();
-
     QString display_;
-    std::optional<QByteArray> previousDisplay_;
     QString error_;
     QProcess server_;
     QProcess manager_;
@@ -85,21 +76,12 @@ public:
     int lockedGroup();
     // The viewable top-level client window of the process.
     std::optional<unsigned long> windowOf(qint64 pid);
-    bool awaitWindowOf(qint64 pid, int timeoutMs = e2eDeadlineMs) {
-        return awaitCondition([&] { return windowOf(pid).has_value(); }, timeoutMs);
-    }
     // Until the process's window is viewable and, under a window manager, on its client list:
     // the manager lists a window last when it takes one on, after mapping and focusing it.
     bool awaitManagedWindowOf(qint64 pid, int timeoutMs = e2eDeadlineMs);
     // The window with the keyboard focus, and the process it belongs to (0 for none).
     unsigned long focusedWindow();
     qint64 focusedPid();
-    bool awaitFocusedPid(qint64 pid, int timeoutMs = e2eDeadlineMs) {
-        return awaitCondition([&] { return focusedPid() == pid; }, timeoutMs);
-    }
-    // Whether the window manager lists the state ("_NET_WM_STATE_MAXIMIZED_VERT") on the
-    // process's window.
-    bool hasWindowState(qint64 pid, const char* stateName);
     // Raises the window and gives it the focus, without a window manager.
     void focus(unsigned long window);
 
@@ -107,21 +89,25 @@ public:
     int pressKey(const QString& keysymName);
     void releaseKey(int keycode);
     void tapKey(const QString& keysymName) { releaseKey(pressKey(keysymName)); }
-    // Clicks at a point of the process's window, paced like a hand so that two clicks make a
-    // double click; the origin is looked up each time, as the window may have moved.
+    // Clicks at a point of the process's window (looked up each time, as it may have moved),
+    // paced like a hand so that two clicks make a double click. A window manager takes each
+    // press first, for its click-to-focus grab, and then passes it on: keys sent before that
+    // would overtake the click, so it ends once the pointer is free.
     void clickAt(qint64 pid, int x, int y, int clicks = 1, unsigned button = 1);
-    // A mapped top-level window whose WM_PROTOCOLS lists _NET_WM_PING, and which never
-    // answers one; for a session without a window manager.
-    unsigned long createSilentPingWindow();
-    // A top-level window with a title that is never mapped.
-    unsigned long createUnmappedWindow(const QString& title);
+    // A top-level window with a title that is never mapped; or, for a session without a window
+    // manager, one mapped at once whose WM_PROTOCOLS lists _NET_WM_PING and never answers one.
+    unsigned long createWindow(const QString& title, bool silentPing = false);
+    _XDisplay* display() const { return display_; }
 
 private:
     _XDisplay* display_;
 };
 
 // Sets the keyboard layout of the session's server ("us", "us,ru", "de").
-bool setKeyboardLayout(const QString& layouts);
+inline bool setKeyboardLayout(const QString& layouts) {
+    return QProcess::execute(QStringLiteral("setxkbmap"), {QStringLiteral("-layout"), layouts}) ==
+           0;
+}
 
 // What the target window has recorded so far.
 struct TargetRecord {
@@ -131,30 +117,24 @@ struct TargetRecord {
     qint64 pid = 0;
 };
 
-// Reads a record file that tandrel_target writes; nothing while it does not exist.
-std::optional<TargetRecord> readTargetRecord(const QString& path);
-
-// Polls until the condition holds for the latest record, or the timeout passes; returns the
-// last record read.
+// Reads a record file that tandrel_target writes; pid 0 while it does not exist.
+TargetRecord readTargetRecord(const QString& path);
+// Polls until the condition holds for the latest record or the deadline passes; the last one.
 TargetRecord awaitTargetRecord(const QString& path,
-                               const std::function<bool(const TargetRecord&)>& condition,
-                               int timeoutMs = e2eDeadlineMs);
+                               const std::function<bool(const TargetRecord&)>& condition);
 
 // A tandrel_target window on the session's display, ended with this object.
 class TargetWindow {
 public:
     explicit TargetWindow(const QString& title, const QStringList& extraArguments = {});
     ~TargetWindow();
-    TargetWindow(const TargetWindow&) = delete;
-    TargetWindow& operator=(const TargetWindow&) = delete;
 
     // Whether it has written its first record and its window is up and settled.
     bool started() const { return started_; }
     qint64 pid() const { return process_.processId(); }
-    TargetRecord record() const { return readTargetRecord(recordPath_).value_or(TargetRecord{}); }
-    TargetRecord awaitRecord(const std::function<bool(const TargetRecord&)>& condition,
-                             int timeoutMs = e2eDeadlineMs) const {
-        return awaitTargetRecord(recordPath_, condition, timeoutMs);
+    TargetRecord record() const { return readTargetRecord(recordPath_); }
+    TargetRecord awaitRecord(const std::function<bool(const TargetRecord&)>& condition) const {
+        return awaitTargetRecord(recordPath_, condition);
     }
 
     static QString targetProgram() { return QStringLiteral(TANDREL_TARGET_PATH); }

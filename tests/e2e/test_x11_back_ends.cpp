@@ -1,7 +1,16 @@
+// The X11 back ends on a private server: typing the notation into a focused window, activation
+// by title and by process, and programs started with their window focused.
+
 #include "x11_session.h"
 
+#include "platform/posix/drive_file_system.h"
+#include "platform/posix/process_launcher.h"
 #include "platform/x11/x11_keystrokes.h"
+#include "platform/x11/x11_windows.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <csignal>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -61,7 +70,6 @@ TEST_F(X11KeystrokesTest, TypesTheNotationIntoTheFocusedWindow) {
          QString(),
          {"<F5>", "<F13>", "<F16>", "<Up>", "<Esc>", "<Del>", "<Alt+F4>", "<Ctrl+F5>"}},
         {"+(ab{NOPE}", QString(), {}, false},
-        {"ab{", QString(), {}, false},
         // Letters keep their case with CAPS LOCK on from an earlier send.
         {"aBéÉ1!{CAPSLOCK}x", "aBéÉ1!x", {}, true, "{CAPSLOCK}"},
     };
@@ -69,9 +77,7 @@ TEST_F(X11KeystrokesTest, TypesTheNotationIntoTheFocusedWindow) {
         SCOPED_TRACE(row.notation.toStdString());
         ASSERT_TRUE(keystrokes_.send(QStringLiteral("^a{DELETE}"), true));
         ASSERT_EQ(target_->record().text, QString());
-        if (!row.before.isEmpty()) {
-            ASSERT_TRUE(keystrokes_.send(row.before, true));
-        }
+        ASSERT_TRUE(row.before.isEmpty() || keystrokes_.send(row.before, true));
         const QStringList keysBefore = target_->record().keys;
         const Status sent = keystrokes_.send(row.notation, true);
         EXPECT_EQ(bool(sent), row.sent) << sent.reason().toStdString();
@@ -99,8 +105,7 @@ TEST_F(X11KeystrokesTest, KeepsLetterCaseWhileTheUserHoldsShiftAndLeavesItHeld) 
     const std::vector<int> downAfterSend = probe_.keysDown();
     probe_.releaseKey(shift);
     ASSERT_TRUE(sent);
-    EXPECT_EQ(target_->record().text, QStringLiteral("aB1é"))
-        << target_->record().keys.join(' ').toStdString();
+    EXPECT_EQ(target_->record().text, QStringLiteral("aB1é"));
     // The user's SHIFT was neither released nor pressed a second time.
     EXPECT_EQ(downAfterSend, std::vector<int>{shift});
     expectKeyboardClean();
@@ -109,7 +114,7 @@ TEST_F(X11KeystrokesTest, KeepsLetterCaseWhileTheUserHoldsShiftAndLeavesItHeld) 
 TEST_F(X11KeystrokesTest, ClearsBindingsThatAProcessKilledMidSendLeftBehind) {
     // A window that advertises ping but never answers keeps the sender waiting with its
     // bindings in place, which is when it gets killed.
-    const unsigned long silent = probe_.createSilentPingWindow();
+    const unsigned long silent = probe_.createWindow(QStringLiteral("Silent"), true);
     probe_.focus(silent);
     const pid_t child = ::fork();
     if (child == 0) {
@@ -127,6 +132,90 @@ TEST_F(X11KeystrokesTest, ClearsBindingsThatAProcessKilledMidSendLeftBehind) {
 
     X11Keystrokes fresh(x11::openDisplay());
     expectKeyboardClean();
+}
+
+// The same with and without a window manager.
+template <typename Fixture> class WindowsTest : public Fixture {
+public:
+    X11Windows windows_{x11::openDisplay()};
+    X11Probe probe_;
+};
+
+using Sessions = ::testing::Types<BareX11Test, ManagedX11Test>;
+TYPED_TEST_SUITE(WindowsTest, Sessions);
+
+TYPED_TEST(WindowsTest, ChoosesByExactTitleThenPrefixIgnoringCaseAndFailsWithoutAMatch) {
+    TargetWindow one(QStringLiteral("Target One"));
+    TargetWindow two(QStringLiteral("Target Two"));
+    TargetWindow twoLonger(QStringLiteral("Target Two Extra"));
+    ASSERT_TRUE(one.started() && two.started() && twoLonger.started());
+    this->probe_.createWindow(QStringLiteral("Hidden Window"));
+    const std::vector<std::pair<const char*, const TargetWindow*>> rows{
+        {"target two", &two}, // exact, though a longer title is on top
+        {"Target One", &one},
+        {"target", &one}, // prefix: the topmost of all three
+        {"Target One and more", nullptr},
+        {"arget One", nullptr},
+        {"Hidden Window", nullptr}, // not shown
+    };
+    qint64 focused = 0;
+    for (const auto& [title, expected] : rows) {
+        SCOPED_TRACE(title);
+        EXPECT_EQ(bool(this->windows_.activate(QString::fromUtf8(title))), expected != nullptr);
+        if (expected) {
+            focused = expected->pid();
+            EXPECT_TRUE(
+                expected->awaitRecord([](const TargetRecord& r) { return r.active; }).active);
+        }
+        // A failed activation leaves the focus where it was.
+        EXPECT_EQ(this->probe_.focusedPid(), focused);
+    }
+    EXPECT_TRUE(this->windows_.activateWindowOf(two.pid()));
+    EXPECT_TRUE(awaitCondition([&] { return this->probe_.focusedPid() == two.pid(); }));
+    EXPECT_FALSE(this->windows_.activateWindowOf(999999));
+    EXPECT_EQ(this->probe_.focusedPid(), two.pid());
+}
+
+using ProcessesTest = BareX11Test;
+
+// The programs started here end with the session's server.
+TEST_F(ProcessesTest, StartsProgramsByPathWithArgumentsAndFocusesTheirWindowOrFails) {
+    QTemporaryDir root;
+    ASSERT_TRUE(QDir(root.path()).mkpath("dir with blank"));
+    const QString blankCopy = root.filePath("dir with blank/tandrel target");
+    ASSERT_TRUE(QFile::copy(TargetWindow::targetProgram(), blankCopy));
+    DriveFileSystem files({{QLatin1Char('C'), root.path()}});
+    X11Windows windows(x11::openDisplay());
+    ProcessLauncher launcher(files, &windows);
+    X11Probe probe;
+    // The program as written on the command line.
+    for (const auto& [name, program] : std::vector<std::pair<QString, QString>>{
+             {"host", TargetWindow::targetProgram()},
+             {"blank", blankCopy},
+             {"drive", "C:\\dir with blank\\tandrel target"},
+         }) {
+        SCOPED_TRACE(program.toStdString());
+        const QString title = QStringLiteral("Started %1 window").arg(name);
+        const QString out = root.filePath(name + QStringLiteral(".json"));
+        const Status status =
+            launcher.start(QStringLiteral("%1 --title \"%2\" --out %3").arg(program, title, out));
+        EXPECT_TRUE(status) << status.reason().toStdString();
+        // Running the event loop, until the program has written its record and has the focus.
+        EXPECT_TRUE(awaitCondition([&] {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+            const qint64 pid = readTargetRecord(out).pid;
+            return pid != 0 && probe.focusedPid() == pid;
+        }));
+        // The quoted title arrived as one argument.
+        EXPECT_TRUE(windows.activate(title));
+    }
+    // Nothing executable: missing, a text file, a directory, an unknown drive, not on PATH.
+    ASSERT_TRUE(files.write(QStringLiteral("C:\\notes.txt"), "not a program\n"));
+    for (const QString& commandLine :
+         {root.filePath("missing program"), root.filePath("notes.txt"),
+          root.filePath("dir with blank"), QString("Q:\\absent drive.exe"),
+          QString("no-such-program-anywhere --flag")})
+        EXPECT_FALSE(launcher.start(commandLine)) << commandLine.toStdString();
 }
 
 } // namespace
