@@ -8,13 +8,7 @@ namespace {
 TEST(TitleMatch, ExactTitleFirstThenPrefixIgnoringCaseTopmostWins) {
     // Bottom of the stack first.
     const QStringList titles{
-        QStringLiteral("Untitled - Notepad"),
-        QStringLiteral("Notes"),
-        QStringLiteral("untitled - notepad 2"),
-        QStringLiteral("Straße"),
-        QStringLiteral("Notes"),
-        QStringLiteral("Calculator"),
-    };
+        "Untitled - Notepad", "Notes", "untitled - notepad 2", "Straße", "Notes", "Calculator"};
     struct Row {
         const char* text;
         std::optional<qsizetype> chosen;
