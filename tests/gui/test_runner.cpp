@@ -2,8 +2,6 @@
 #include "editor_fixture.h"
 #include "startup/sample_programs.h"
 
-#include <QFile>
-
 using namespace tandrel;
 
 namespace {

@@ -3,9 +3,6 @@
 #include "startup/sample_programs.h"
 #include "startup/screen_check.h"
 
-#include <QDir>
-#include <QFile>
-
 using namespace tandrel;
 
 namespace {
