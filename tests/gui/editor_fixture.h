@@ -4,7 +4,9 @@
 #include "window/colours.h"
 #include "window/tandrel.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QKeyEvent>
 #include <QSignalBlocker>

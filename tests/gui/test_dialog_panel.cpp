@@ -125,11 +125,9 @@ TEST_F(DialogPanelTest, InsertCommitsTheFieldOnceAndDontUseAddsNothing) {
     for (int i = 0; i < 80; ++i)
         waits << QString("{Wait}%1").arg(i);
     const Row rows[] = {
-        Row(&Tandrel::Label10, "{File Copy}", true, {"l0", "l1"}, -1, {"l0", "l1", "{File Copy}"},
-            "appended without a blue line"),
+        Row(&Tandrel::Label10, "{File Copy}", true, {"l0"}, -1, {"l0", "{File Copy}"}, "appended"),
         Row(&Tandrel::Label27, "{eXit}xyz", true, {}, -1, {"{eXit}"}, "a bare token stays bare"),
-        Row(nullptr, "{Wait}20", true, {"{Wait}10", "l1"}, 0, {"{Wait}20", "l1"},
-            "OK replaces the line under edit"),
+        Row(nullptr, "{Wait}2", true, {"{Wait}1", "l1"}, 0, {"{Wait}2", "l1"}, "OK replaces"),
         Row(&Tandrel::Label18, "{Wait}50", false, waits, 1, waits, "Don't use keeps the blue line"),
         Row(&Tandrel::Label11, "{File Erase}", false, waits, -1, waits, "Don't use shows the end"),
     };

@@ -1,7 +1,5 @@
 #include "editor_fixture.h"
 
-#include <QDir>
-
 using namespace tandrel;
 
 namespace {

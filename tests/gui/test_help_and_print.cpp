@@ -65,17 +65,12 @@ TEST_F(HelpTest, PrintsTheChosenListIndented) {
         const char* name;
         Answer answer;
         QStringList program;
-        int documents;
         QString failure = {}; // the printer's, when it does not accept the document
     } cases[] = {
-        {"yes prints the program", Answer::Yes, {"{Run Program}/usr/bin/gedit", "a", ""}, 1},
-        {"empty program ends an empty document", Answer::Yes, {}, 1},
-        {"cancel prints nothing", Answer::Cancel, {"x"}, 0},
-        {"no prints the manual, to a failing printer",
-         Answer::No,
-         {"x"},
-         1,
-         "the printer \"pdf\" did not accept the job."},
+        {"yes prints the program", Answer::Yes, {"{Run Program}/usr/bin/gedit", "a", ""}},
+        {"empty program ends an empty document", Answer::Yes, {}},
+        {"cancel prints nothing", Answer::Cancel, {"x"}},
+        {"no: the manual, to a failing printer", Answer::No, {"x"}, "it did not accept the job."},
     };
     for (const auto& c : cases) {
         FakePlatform fake;
@@ -96,7 +91,7 @@ TEST_F(HelpTest, PrintsTheChosenListIndented) {
                                      : c.answer == Answer::Yes ? indented(c.program)
                                                                : QStringList{};
         EXPECT_EQ(fake.printer.lines, expected) << c.name;
-        EXPECT_EQ(fake.printer.documents, c.documents) << c.name;
+        EXPECT_EQ(fake.printer.documents, c.answer == Answer::Cancel ? 0 : 1) << c.name;
         if (!fake.printer.lines.isEmpty()) {
             EXPECT_EQ(std::pair(fake.printer.fontSize, fake.printer.bold), std::pair(8, false))
                 << c.name;

@@ -51,10 +51,8 @@ TEST_F(TypingTest, EveryKeyPressBecomesOneLine) {
         TypingCase("Caps Lock OK, then again without asking", {{Key_CapsLock}, {Key_CapsLock}},
                    {"{CAPSLOCK}", "{CAPSLOCK}"}, {capsQuestion}, {Answer::Ok}),
         TypingCase("Caps Lock Cancel", {{Key_CapsLock}}, {}, {capsQuestion}, {Answer::Cancel}),
-        TypingCase("F10 at the end", {{Key_F10}, {Key_F10}}, {"x", "{F10}", "{F10}"}, {}, {},
-                   {"x"}),
-        TypingCase("F10 above the blue line", {{Key_F10}}, {"p", "{F10}", "q"}, {}, {}, {"p", "q"},
-                   1),
+        TypingCase("F10 last", {{Key_F10}, {Key_F10}}, {"x", "{F10}", "{F10}"}, {}, {}, {"x"}),
+        TypingCase("F10, blue line", {{Key_F10}}, {"p", "{F10}", "q"}, {}, {}, {"p", "q"}, 1),
     };
     for (const TypingCase& row : cases) {
         SCOPED_TRACE(row.reason);
@@ -155,8 +153,7 @@ TEST_F(DialogFieldTest, KeysActOrAreRecordedAsTheOptionsSay) {
         Row(&Tandrel::Option2,
             {{Key_A, Qt::ShiftModifier}, {Key_B, Qt::ShiftModifier}, {Key_Backspace}},
             "{ALT}AB{BACKSPACE}", "letters type, Backspace's token loses its blank"),
-        Row(&Tandrel::Option2, {{Key_Shift}, {Key_X}}, "{ALT}{SHIFT}x",
-            "each Shift press is recorded"),
+        Row(&Tandrel::Option2, {{Key_Shift}, {Key_X}}, "{ALT}{SHIFT}x", "Shift recorded"),
         Row(&Tandrel::Option2,
             {{Key_Return}, {Key_Escape}, {Key_Tab}, {Key_Control}, {Key_NumLock}, {Key_Pause}},
             "{ALT}{ENTER}{ESC}{TAB}{CTRL}{NUMLOCK}", "named keys are recorded; Pause has no token"),

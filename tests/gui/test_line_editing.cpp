@@ -1,5 +1,4 @@
 #include "editor_fixture.h"
-#include "window/colours.h"
 #include "window/insertion.h"
 
 using namespace tandrel;

@@ -1,7 +1,5 @@
 #include "editor_fixture.h"
 
-#include <QAbstractButton>
-
 using namespace tandrel;
 
 namespace {
