@@ -117,8 +117,8 @@ TEST_F(RunnerTest, TimerLinesContinueOnceTheirMomentHasCome) {
         return QDateTime(QDate(2026, 12, 7 + day), QTime(hour, minute, second));
     };
     const std::tuple<QString, QDateTime, QDateTime> rows[] = {
-        // line, start, earliest end{"{DATE}2026 - December, 7   3:30 PM", at(0, 16, 0), at(0, 16,
-        // 0)},
+        // line, start, earliest end
+        {"{DATE}2026 - December, 7   3:30 PM", at(0, 16, 0), at(0, 16, 0)},
         {"{DATE}2026 - December, 7   4:58:20 PM", at(0, 16, 0), at(0, 16, 58)},
         {"{DATE}2026 - December, 6   4:58 PM", at(0, 16, 0), {}},
         {"{DAYS}Mondays,Fridays, 2:05:00 PM", at(1, 9, 0), at(4, 14, 5)},
