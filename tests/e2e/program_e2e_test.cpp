@@ -1,8 +1,6 @@
-// The real tandrel program under Xvfb and openbox on a drive C of its own: the first start
-// installs the system there and a removal takes it all away; programs named on the command line
-// run into real target windows; real keys and clicks from another X client make lines in its
-// editor and save and open a program. The window mirrors its program list into a file
-// (TANDREL_PROGRAM_MIRROR), which is how the tests read what the editor holds.
+// The real tandrel program under Xvfb and openbox on a drive C of its own: installation and
+// removal, command-line runs into real target windows, and real keys and clicks in its editor.
+// The window mirrors its program list into TANDREL_PROGRAM_MIRROR, which the tests read.
 
 #include "x11_session.h"
 
@@ -13,9 +11,7 @@
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
-#include <algorithm>
 #include <csignal>
-#include <cstdlib>
 #include <utility>
 
 using namespace tandrel::e2e;
@@ -41,8 +37,7 @@ protected:
         drive_ = std::make_unique<QTemporaryDir>();
         QDir(drive_->path()).mkpath("drive_c");
         QDir(drive_->path()).mkpath("Desktop");
-        // The first start installs the system on drive C, the "Read Me" sample last.
-        QProcess first;
+        QProcess first; // installs the system on drive C, the "Read Me" sample last
         start(first, {});
         awaitCondition([] { return QFile::exists(programs("Read Me")); }, 2 * e2eDeadlineMs);
         first.kill();
@@ -150,16 +145,19 @@ protected:
         return lines;
     }
 
-    // Waits for a message box of tandrel's to have the focus, copies its text with Ctrl+C and
-    // answers it with Return; returns the text once it holds what is expected, or as it was.
-    QString answerBox(Window mainWindow, const QString& expected) {
-        const auto box = [&] {
-            const Window focused = probe.focusedWindow();
-            return probe.focusedPid() == tandrel.processId() && focused != mainWindow &&
-                   title(focused) == "Tandrel";
-        };
-        if (!awaitCondition(box))
+    // Waits for a message box of tandrel's to have the focus, releases the held key, copies
+    // the box's text with Ctrl+C and answers it with the key; the text once it holds what is
+    // expected, or as it was.
+    QString answerBox(Window mainWindow, const QString& expected, const char* answer = "Return",
+                      int heldKey = 0) {
+        if (!awaitCondition([&] {
+                const Window focused = probe.focusedWindow();
+                return probe.focusedPid() == tandrel.processId() && focused != mainWindow &&
+                       title(focused) == "Tandrel";
+            }))
             return "<no message box>";
+        if (heldKey)
+            probe.releaseKey(heldKey);
         const int control = probe.pressKey("Control_L");
         probe.tapKey("c");
         probe.releaseKey(control);
@@ -171,7 +169,7 @@ protected:
             text = QString::fromUtf8(clipboard.readAllStandardOutput());
             return text.contains(expected);
         });
-        probe.tapKey("Return");
+        probe.tapKey(answer);
         awaitCondition([&] { return probe.focusedWindow() == mainWindow; });
         return text;
     }
@@ -211,9 +209,9 @@ TEST_F(ProgramE2E, ANamedProgramRunsInTheSmallRunWindowAndItsLinesReachTheTarget
     QRect area;
     EXPECT_TRUE(awaitCondition([&] {
         area = clientArea(window);
-        const QPoint a = area.topLeft() - expected.topLeft();
-        const QPoint b = area.bottomRight() - expected.bottomRight();
-        return std::max({std::abs(a.x()), std::abs(a.y()), std::abs(b.x()), std::abs(b.y())}) <= 25;
+        return (area.topLeft() - expected.topLeft()).manhattanLength() +
+                   (area.bottomRight() - expected.bottomRight()).manhattanLength() <=
+               60;
     })) << "the run window is at "
         << area.x() << "," << area.y() << " " << area.width() << "x" << area.height();
     EXPECT_GT(area.right(), size.width()) << "its right part should lie beyond the screen edge";
@@ -243,37 +241,15 @@ TEST_F(ProgramE2E, ANamedProgramRunsInTheSmallRunWindowAndItsLinesReachTheTarget
     clipboardOwner.waitForFinished(e2eDeadlineMs);
 }
 
+// The name would reach a real file if it were taken loosely.
 TEST_F(ProgramE2E, AHostPathIsNoStoredProgramAndIsRefused) {
-    // The name would reach a real file if it were taken loosely.
     write(path("MINE"), "q\r\n");
     const Window window = startTandrel({path("MINE")});
-    ASSERT_NE(window, 0u);
     const QString named = "The program you specified to run    '" + path("MINE") + "'";
     const QString text = answerBox(window, named);
     EXPECT_TRUE(text.contains(named)) << text.toStdString();
     EXPECT_EQ(awaitProgram({}), QStringList()) << "nothing is loaded";
     EXPECT_EQ(tandrel.state(), QProcess::Running);
-}
-
-TEST_F(ProgramE2E, RealKeysInTheTypingFieldBecomeLines) {
-    const Window window = openEditor();
-    type({"a", "1", "Return", "Tab", "Left", "c", "F5", "Delete"});
-    QStringList typed = {"a", "1", "{ENTER}", "{TAB}", "{LEFT}", "c", "{F5}", "{DELETE}"};
-    EXPECT_EQ(awaitProgram(typed), typed);
-
-    // Shift asks; Escape answers Cancel, and Shift held with a letter types a capital.
-    const int shift = probe.pressKey("Shift_L");
-    ASSERT_TRUE(awaitCondition([&] {
-        return probe.focusedPid() == tandrel.processId() && probe.focusedWindow() != window;
-    })) << "the SHIFT question did not show";
-    probe.releaseKey(shift);
-    probe.tapKey("Escape");
-    ASSERT_TRUE(awaitCondition([&] { return probe.focusedWindow() == window; }));
-    const int heldShift = probe.pressKey("Shift_L");
-    probe.tapKey("b");
-    probe.releaseKey(heldShift);
-    typed << "B";
-    EXPECT_EQ(awaitProgram(typed), typed);
 }
 
 TEST_F(ProgramE2E, ASlowSecondClickEditsAndADoubleClickDeletes) {
@@ -307,10 +283,17 @@ TEST_F(ProgramE2E, ASlowSecondClickEditsAndADoubleClickDeletes) {
     EXPECT_EQ(awaitProgram({"a"}), QStringList{"a"});
 }
 
-TEST_F(ProgramE2E, AProgramSavedByClicksIsOnDiskWithCrLfAndOpensAgain) {
+TEST_F(ProgramE2E, RealKeysMakeLinesAndAProgramSavedByClicksOpensAgain) {
     const Window window = openEditor();
-    type({"a", "1", "Return"});
-    const QStringList lines = {"a", "1", "{ENTER}"};
+    type({"a", "1", "Return", "Tab", "Left", "F5", "Delete"});
+    // Shift asks; Escape answers Cancel, and Shift held with a letter types a capital.
+    const QString question = "Press OK to insert the word '{SHIFT}'";
+    ASSERT_TRUE(
+        answerBox(window, question, "Escape", probe.pressKey("Shift_L")).startsWith(question));
+    const int heldShift = probe.pressKey("Shift_L");
+    probe.tapKey("b");
+    probe.releaseKey(heldShift);
+    const QStringList lines = {"a", "1", "{ENTER}", "{TAB}", "{LEFT}", "{F5}", "{DELETE}", "B"};
     ASSERT_EQ(awaitProgram(lines), lines);
     // The path field proposes the programs directory; a click puts the caret at its end.
     click(saveButton);
@@ -322,7 +305,7 @@ TEST_F(ProgramE2E, AProgramSavedByClicksIsOnDiskWithCrLfAndOpensAgain) {
     EXPECT_EQ(answerBox(window, confirmation), confirmation);
     QFile file(programs("saved.TDX"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << "nothing saved";
-    EXPECT_EQ(file.readAll(), QByteArray("a\r\n1\r\n{ENTER}\r\n"));
+    EXPECT_EQ(file.readAll(), (lines.join("\r\n") + "\r\n").toUtf8());
 
     // A new start has an empty editor, so Edit asks nothing.
     tandrel.kill();
