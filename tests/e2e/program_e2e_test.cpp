@@ -232,8 +232,8 @@ TEST_F(ProgramE2E, ANamedProgramRunsInTheSmallRunWindowAndItsLinesReachTheTarget
     EXPECT_TRUE(tandrel.waitForFinished(4 * e2eDeadlineMs));
     EXPECT_EQ(tandrel.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(tandrel.exitCode(), 0);
-    const TargetRecord second =
-        awaitTargetRecord(started, [](const TargetRecord& r) { return r.text == "Total: 12\n"; });
+    TargetRecord second;
+    awaitCondition([&] { return (second = readTargetRecord(started)).text == "Total: 12\n"; });
     EXPECT_EQ(second.text, "Total: 12\n");
     if (second.pid != 0)
         ::kill(pid_t(second.pid), SIGTERM);

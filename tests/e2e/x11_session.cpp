@@ -2,7 +2,6 @@
 
 #include <QElapsedTimer>
 #include <QFile>
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QThread>
@@ -288,20 +287,15 @@ TargetRecord readTargetRecord(const QString& path) {
     const QJsonObject object = file.open(QIODevice::ReadOnly)
                                    ? QJsonDocument::fromJson(file.readAll()).object()
                                    : QJsonObject();
-    TargetRecord record{object.value(QStringLiteral("text")).toString(),
-                        {},
-                        object.value(QStringLiteral("active")).toBool(),
-                        object.value(QStringLiteral("pid")).toInteger()};
-    for (const QJsonValue& key : object.value(QStringLiteral("keys")).toArray())
-        record.keys << key.toString();
-    return record;
+    return {object["text"].toString(), object["keys"].toVariant().toStringList(),
+            object["active"].toBool(), object["pid"].toInteger()};
 }
 
-TargetRecord awaitTargetRecord(const QString& path,
-                               const std::function<bool(const TargetRecord&)>& condition) {
+TargetRecord
+TargetWindow::awaitRecord(const std::function<bool(const TargetRecord&)>& condition) const {
     TargetRecord last;
     awaitCondition([&] {
-        last = readTargetRecord(path);
+        last = record();
         return last.pid != 0 && condition(last);
     });
     return last;

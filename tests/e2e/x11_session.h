@@ -34,7 +34,6 @@ public:
     ~X11Session();
 
     bool ready() const { return error_.isEmpty(); }
-    // Why the session could not be set up.
     const QString& error() const { return error_; }
     const QString& display() const { return display_; }
 
@@ -66,13 +65,9 @@ class X11Probe {
 public:
     X11Probe();
     ~X11Probe();
-    X11Probe(const X11Probe&) = delete;
-    X11Probe& operator=(const X11Probe&) = delete;
 
-    // Keycodes that are down now.
     std::vector<int> keysDown();
-    // Keycodes with no symbol on them.
-    int freeKeycodeCount();
+    int freeKeycodeCount(); // keycodes with no symbol on them
     int lockedGroup();
     // The viewable top-level client window of the process.
     std::optional<unsigned long> windowOf(qint64 pid);
@@ -109,7 +104,6 @@ inline bool setKeyboardLayout(const QString& layouts) {
            0;
 }
 
-// What the target window has recorded so far.
 struct TargetRecord {
     QString text;
     QStringList keys;
@@ -119,9 +113,6 @@ struct TargetRecord {
 
 // Reads a record file that tandrel_target writes; pid 0 while it does not exist.
 TargetRecord readTargetRecord(const QString& path);
-// Polls until the condition holds for the latest record or the deadline passes; the last one.
-TargetRecord awaitTargetRecord(const QString& path,
-                               const std::function<bool(const TargetRecord&)>& condition);
 
 // A tandrel_target window on the session's display, ended with this object.
 class TargetWindow {
@@ -133,9 +124,8 @@ public:
     bool started() const { return started_; }
     qint64 pid() const { return process_.processId(); }
     TargetRecord record() const { return readTargetRecord(recordPath_); }
-    TargetRecord awaitRecord(const std::function<bool(const TargetRecord&)>& condition) const {
-        return awaitTargetRecord(recordPath_, condition);
-    }
+    // Polls until the condition holds for the latest record or the deadline passes; the last one.
+    TargetRecord awaitRecord(const std::function<bool(const TargetRecord&)>& condition) const;
 
     static QString targetProgram() { return QStringLiteral(TANDREL_TARGET_PATH); }
 
