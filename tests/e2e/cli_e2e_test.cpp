@@ -1,7 +1,9 @@
-// The real tandrel binary started without a display: the shell options' exit statuses and
-// output streams, the window's refusal, and a drive map left exactly as it was.
+// Without a display: the real tandrel binary's shell options (exit statuses, output streams, a
+// drive map left exactly as it was) and its window's refusal; the real platform's back ends.
 
 #include "platform/posix/drive_file_system.h"
+#include "platform/real_platform.h"
+#include "platform/unavailable.h"
 #include "runner/program_file.h"
 #include "startup/sample_programs.h"
 
@@ -121,6 +123,23 @@ TEST(CliE2E, OptionsAnswerWithTheirExitStatusAndWriteNothing) {
                                    "\": a graphical session is needed.\n");
     }
     EXPECT_EQ(snapshot(dir), before);
+}
+
+// A session without an X server (a console, Wayland without XWayland) gets a plain reason
+// instead of keystrokes that go nowhere.
+TEST(RealPlatformWithoutX11, KeystrokesAndWindowsSayThatTheyNeedAnX11Session) {
+    QTemporaryDir data;
+    qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+    qunsetenv("DISPLAY");
+    qputenv("WAYLAND_DISPLAY", "wayland-0");
+    RealPlatform real;
+    Platform platform = real.platform();
+    for (const Status& status : {platform.keystrokes.send(QStringLiteral("abc"), true),
+                                 platform.windows.activate(QStringLiteral("Anything"))}) {
+        EXPECT_FALSE(status);
+        EXPECT_EQ(status.reason(), noX11Reason);
+    }
+    platform.keystrokes.releaseAll();
 }
 
 } // namespace
