@@ -26,10 +26,9 @@ void startQuietly(QProcess& process, const QString& program, const QStringList& 
 
 void stop(QProcess& process) {
     process.terminate();
-    if (!process.waitForFinished(2000)) {
+    if (!process.waitForFinished(2000))
         process.kill();
-        process.waitForFinished();
-    }
+    process.waitForFinished();
 }
 
 // A property of 32-bit items (windows, atoms, cardinals); empty when the window has none.
@@ -41,11 +40,8 @@ std::vector<unsigned long> property(Display* display, Window window, const char*
     XGetWindowProperty(display, window, XInternAtom(display, name, False), 0, 64, False, type,
                        &actualType, &format, &count, &remaining, &data);
     const auto* values = reinterpret_cast<const unsigned long*>(data);
-    std::vector<unsigned long> items;
-    if (data && format == 32)
-        items.assign(values, values + count);
-    if (data)
-        XFree(data);
+    std::vector<unsigned long> items(values, format == 32 ? values + count : values);
+    XFree(data);
     return items;
 }
 
@@ -122,21 +118,20 @@ X11Session::X11Session(Manager manager) {
     while (!number.endsWith('\n') && server_.waitForReadyRead(e2eDeadlineMs))
         number += server_.readAllStandardOutput();
     if (!number.endsWith('\n')) {
-        error_ = QStringLiteral("Xvfb did not start: ") + server_.errorString();
+        error = QStringLiteral("Xvfb did not start: ") + server_.errorString();
         return;
     }
-    display_ = u':' + QString::fromLatin1(number.trimmed());
-    qputenv("DISPLAY", display_.toLocal8Bit());
+    display = u':' + QString::fromLatin1(number.trimmed());
+    qputenv("DISPLAY", display.toLocal8Bit());
     if (manager != Manager::Openbox)
         return;
     manager_.setStandardOutputFile(QProcess::nullDevice());
     startQuietly(manager_, QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
-    Display* display = XOpenDisplay(display_.toLocal8Bit().constData());
-    if (!display || !awaitCondition([&] { return managerAnnounced(display); }) ||
-        !managesWindows(display))
-        error_ = QStringLiteral("openbox did not start: ") + manager_.errorString();
-    if (display)
-        XCloseDisplay(display);
+    Display* x = XOpenDisplay(nullptr);
+    if (!x || !awaitCondition([&] { return managerAnnounced(x); }) || !managesWindows(x))
+        error = QStringLiteral("openbox did not start: ") + manager_.errorString();
+    if (x)
+        XCloseDisplay(x);
 }
 
 X11Session::~X11Session() {
@@ -217,10 +212,9 @@ unsigned long X11Probe::focusedWindow() {
 qint64 X11Probe::focusedPid() {
     for (Window window = focusedWindow();
          window > PointerRoot && window != DefaultRootWindow(display_);
-         childrenOf(display_, window, &window)) {
+         childrenOf(display_, window, &window))
         if (auto pid = pidOf(display_, window))
             return *pid;
-    }
     return 0;
 }
 
@@ -259,6 +253,8 @@ void X11Probe::clickAt(qint64 pid, int x, int y, int clicks, unsigned button) {
         XTestFakeButtonEvent(display_, button, False, 20);
     }
     XSync(display_, False);
+    // A window manager takes each press first, for its click-to-focus grab, and then passes it
+    // on: keys sent before that would overtake the click, so it ends once the pointer is free.
     EXPECT_TRUE(awaitCondition([&] {
         const bool free =
             XGrabPointer(display_, DefaultRootWindow(display_), False, 0, GrabModeAsync,

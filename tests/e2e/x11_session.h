@@ -32,16 +32,12 @@ public:
 
     explicit X11Session(Manager manager);
     ~X11Session();
+    bool ready() const { return error.isEmpty(); }
 
-    bool ready() const { return error_.isEmpty(); }
-    const QString& error() const { return error_; }
-    const QString& display() const { return display_; }
+    QString display, error; // error: why the session could not be set up
 
 private:
-    QString display_;
-    QString error_;
-    QProcess server_;
-    QProcess manager_;
+    QProcess server_, manager_;
 };
 
 // A test suite sharing one X session; each suite of a fixture gets its own server.
@@ -50,7 +46,7 @@ protected:
     static void SetUpTestSuite() { session_ = std::make_unique<X11Session>(manager); }
     static void TearDownTestSuite() { session_.reset(); }
     void SetUp() override {
-        ASSERT_TRUE(session_ && session_->ready()) << session_->error().toStdString();
+        ASSERT_TRUE(session_ && session_->ready()) << session_->error.toStdString();
     }
 
 private:
@@ -85,9 +81,7 @@ public:
     void releaseKey(int keycode);
     void tapKey(const QString& keysymName) { releaseKey(pressKey(keysymName)); }
     // Clicks at a point of the process's window (looked up each time, as it may have moved),
-    // paced like a hand so that two clicks make a double click. A window manager takes each
-    // press first, for its click-to-focus grab, and then passes it on: keys sent before that
-    // would overtake the click, so it ends once the pointer is free.
+    // paced like a hand so that two clicks make a double click; see the definition.
     void clickAt(qint64 pid, int x, int y, int clicks = 1, unsigned button = 1);
     // A top-level window with a title that is never mapped; or, for a session without a window
     // manager, one mapped at once whose WM_PROTOCOLS lists _NET_WM_PING and never answers one.
