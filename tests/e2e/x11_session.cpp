@@ -65,9 +65,8 @@ bool managerAnnounced(Display* display) {
     return supporting != 0 && named(supporting) == supporting;
 }
 
-// The manager announces itself before it handles map requests, and one that comes in between
-// is lost: that window never shows. It is ready once it takes on a window of ours, mapped
-// again until it does; the window goes again before any test starts.
+// A map request between the manager's announcing itself and its handling them is lost. It is
+// ready once it takes on a window of ours, mapped again until it does, and gone again.
 bool managesWindows(Display* display) {
     const Window root = DefaultRootWindow(display);
     const Window trial = XCreateSimpleWindow(display, root, 0, 0, 10, 10, 0, 0, 0);

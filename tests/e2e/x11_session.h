@@ -21,7 +21,6 @@ namespace tandrel::e2e {
 // returns as soon as it does, so only a failing test pays for it.
 constexpr int e2eDeadlineMs = 30000;
 
-// Polls the condition until it holds or the time is up; whether it held.
 bool awaitCondition(const std::function<bool()>& condition, int timeoutMs = e2eDeadlineMs);
 
 // A private X server on a free display number (Xvfb -displayfd), optionally with openbox. While
@@ -76,12 +75,10 @@ public:
     // Raises the window and gives it the focus, without a window manager.
     void focus(unsigned long window);
 
-    // Presses a key the way a user would, from another client; returns its keycode.
     int pressKey(const QString& keysymName);
     void releaseKey(int keycode);
     void tapKey(const QString& keysymName) { releaseKey(pressKey(keysymName)); }
-    // Clicks at a point of the process's window (looked up each time, as it may have moved),
-    // paced like a hand so that two clicks make a double click; see the definition.
+    // Clicks at a point of the process's window, paced so that two clicks make a double click.
     void clickAt(qint64 pid, int x, int y, int clicks = 1, unsigned button = 1);
     // A top-level window with a title that is never mapped; or, for a session without a window
     // manager, one mapped at once whose WM_PROTOCOLS lists _NET_WM_PING and never answers one.
@@ -92,7 +89,6 @@ private:
     _XDisplay* display_;
 };
 
-// Sets the keyboard layout of the session's server ("us", "us,ru", "de").
 inline bool setKeyboardLayout(const QString& layouts) {
     return QProcess::execute(QStringLiteral("setxkbmap"), {QStringLiteral("-layout"), layouts}) ==
            0;
@@ -118,7 +114,7 @@ public:
     bool started() const { return started_; }
     qint64 pid() const { return process_.processId(); }
     TargetRecord record() const { return readTargetRecord(recordPath_); }
-    // Polls until the condition holds for the latest record or the deadline passes; the last one.
+    // The latest record, once the condition holds for it or at the deadline.
     TargetRecord awaitRecord(const std::function<bool(const TargetRecord&)>& condition) const;
 
     static QString targetProgram() { return QStringLiteral(TANDREL_TARGET_PATH); }
