@@ -1,5 +1,5 @@
-// A window that records what it receives, for end-to-end tests of typing and activation.
-//   tandrel_target --title TITLE --out PATH [--throttled-write]
+// tandrel_target --title TITLE --out PATH [--throttled-write]: a window that records what it
+// receives, for end-to-end tests of typing and activation.
 // PATH holds a JSON object: "text", "keys" (one token per key press: the typed text, or
 // "<Name>" with modifiers such as "<Ctrl+A>"), "active" and "pid". It is replaced atomically on
 // every key, change of text and of activation; with --throttled-write at most every 20 ms.
@@ -22,7 +22,6 @@ public:
         : outPath_(std::move(outPath))
         , throttled_(throttled) {
         throttle_.setSingleShot(true);
-        throttle_.setInterval(20);
         QObject::connect(&throttle_, &QTimer::timeout, [this] { write(); });
         QObject::connect(this, &QPlainTextEdit::textChanged, [this] { recorded(); });
     }
@@ -31,7 +30,7 @@ public:
         if (!throttled_)
             write();
         else if (!throttle_.isActive())
-            throttle_.start();
+            throttle_.start(20);
     }
 
 protected:
@@ -63,10 +62,9 @@ private:
                                  {"active", window()->isActiveWindow()},
                                  {"pid", QCoreApplication::applicationPid()}};
         QSaveFile file(outPath_);
-        if (file.open(QIODevice::WriteOnly)) {
-            file.write(QJsonDocument(record).toJson(QJsonDocument::Compact));
-            file.commit();
-        }
+        file.open(QIODevice::WriteOnly);
+        file.write(QJsonDocument(record).toJson(QJsonDocument::Compact));
+        file.commit();
     }
 
     QString outPath_;
@@ -87,7 +85,6 @@ int main(int argc, char** argv) {
     RecordingEditor editor(value(QStringLiteral("--out")),
                            arguments.contains(QStringLiteral("--throttled-write")));
     editor.setWindowTitle(value(QStringLiteral("--title")));
-    editor.resize(480, 320);
     editor.show();
     // A first record tells the tests that the window is up.
     QTimer::singleShot(0, &editor, [&editor] { editor.recorded(); });
