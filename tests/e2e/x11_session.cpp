@@ -279,9 +279,8 @@ unsigned long X11Probe::createWindow(const QString& title, bool silentPing) {
 
 TargetRecord readTargetRecord(const QString& path) {
     QFile file(path);
-    const QJsonObject object = file.open(QIODevice::ReadOnly)
-                                   ? QJsonDocument::fromJson(file.readAll()).object()
-                                   : QJsonObject();
+    const QJsonObject object =
+        QJsonDocument::fromJson(file.open(QIODevice::ReadOnly) ? file.readAll() : "").object();
     return {object["text"].toString(), object["keys"].toVariant().toStringList(),
             object["active"].toBool(), object["pid"].toInteger()};
 }

@@ -60,7 +60,6 @@ class X11Probe {
 public:
     X11Probe();
     ~X11Probe();
-
     std::vector<int> keysDown();
     int freeKeycodeCount(); // keycodes with no symbol on them
     int lockedGroup();
@@ -74,7 +73,6 @@ public:
     qint64 focusedPid();
     // Raises the window and gives it the focus, without a window manager.
     void focus(unsigned long window);
-
     int pressKey(const QString& keysymName);
     void releaseKey(int keycode);
     void tapKey(const QString& keysymName) { releaseKey(pressKey(keysymName)); }
@@ -109,14 +107,12 @@ class TargetWindow {
 public:
     explicit TargetWindow(const QString& title, const QStringList& extraArguments = {});
     ~TargetWindow();
-
     // Whether it has written its first record and its window is up and settled.
     bool started() const { return started_; }
     qint64 pid() const { return process_.processId(); }
     TargetRecord record() const { return readTargetRecord(recordPath_); }
     // The latest record, once the condition holds for it or at the deadline.
     TargetRecord awaitRecord(const std::function<bool(const TargetRecord&)>& condition) const;
-
     static QString targetProgram() { return QStringLiteral(TANDREL_TARGET_PATH); }
 
 private:
