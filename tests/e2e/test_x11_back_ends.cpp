@@ -20,7 +20,6 @@ namespace {
 
 class X11KeystrokesTest : public BareX11Test {
 protected:
-    // Starts with a target window that has the focus.
     void SetUp() override {
         BareX11Test::SetUp();
         ASSERT_TRUE(setKeyboardLayout(QStringLiteral("us")));
@@ -143,12 +142,9 @@ TYPED_TEST(WindowsTest, ChoosesByExactTitleThenPrefixIgnoringCaseAndFailsWithout
     TargetWindow twoLonger(QStringLiteral("Target Two Extra"));
     ASSERT_TRUE(one.started() && two.started() && twoLonger.started());
     this->probe_.createWindow(QStringLiteral("Hidden Window"));
+    // Exact though a longer title is on top, exact, a prefix (the topmost of all), not shown.
     const std::vector<std::pair<const char*, const TargetWindow*>> rows{
-        {"target two", &two}, // exact, though a longer title is on top
-        {"Target One", &one},
-        {"target", &one},           // prefix: the topmost of all three
-        {"Hidden Window", nullptr}, // not shown
-    };
+        {"target two", &two}, {"Target One", &one}, {"target", &one}, {"Hidden Window", nullptr}};
     qint64 focused = 0;
     for (const auto& [title, expected] : rows) {
         SCOPED_TRACE(title);
