@@ -41,7 +41,7 @@ int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     X11Session session(X11Session::Manager::Openbox);
     if (!session.ready()) {
-        std::fprintf(stderr, "%s\n", qPrintable(session.error()));
+        std::fprintf(stderr, "%s\n", qPrintable(session.error));
         return 1;
     }
     X11Probe probe;

@@ -1,7 +1,9 @@
-// The real tandrel binary started without a display: the shell options' exit statuses and
-// output streams, the window's refusal, and a drive map left exactly as it was.
+// Without a display: the real tandrel binary's shell options (exit statuses, output streams, a
+// drive map left exactly as it was) and its window's refusal; the real platform's back ends.
 
 #include "platform/posix/drive_file_system.h"
+#include "platform/real_platform.h"
+#include "platform/unavailable.h"
 #include "runner/program_file.h"
 #include "startup/sample_programs.h"
 
@@ -58,7 +60,6 @@ QStringList snapshot(const QTemporaryDir& dir) {
 TEST(CliE2E, OptionsAnswerWithTheirExitStatusAndWriteNothing) {
     QTemporaryDir dir;
     QDir(dir.path()).mkpath("drive_c/TANDREL/PROGRAMS");
-    QDir(dir.path()).mkpath("empty");
     DriveFileSystem files({{QLatin1Char('C'), dir.filePath("drive_c")}});
     for (const SampleProgram& sample : samplePrograms())
         EXPECT_TRUE(writeProgram(files, sample.path, sample.lines));
@@ -77,34 +78,28 @@ TEST(CliE2E, OptionsAnswerWithTheirExitStatusAndWriteNothing) {
         int status;
         QString out; // a fragment of standard output; "" asks for none at all
         QString err; // likewise for standard error
-        const char* reason;
     };
     const QString programs = dir.filePath("drive_c/TANDREL/PROGRAMS/");
     const Row rows[] = {
-        {{"--help"}, 0, "Usage: tandrel", "", "usage on standard output"},
-        {{"--version"}, 0, "tandrel ", "", "version"},
-        {{"--bogus"}, 2, "", "unknown option \"--bogus\"", "unknown option"},
-        {{"--check"}, 2, "", "needs the name of a program", "no name"},
-        {{"--check", "Clean"}, 0, "", "", "a clean program prints nothing"},
-        {{"--check", "Sample", "Timer"},
-         1,
-         "Timer.TDX:8: warning: the day 2005-01-14",
-         "",
-         "blank"},
-        {{"--check", "Sample Cascade Programs"}, 1, "s.TDX:9: warning: no program", "", "a sample"},
-        {{"--check", "Broken"}, 2, programs + "Broken.TDX:2: error: The wait \"x\"", "", "error"},
-        {{"--check", dir.filePath("binary.TDX")}, 3, "", "NUL bytes", "binary file"},
-        {{"--check", dir.filePath("drive_c")}, 3, "", "is a directory", "directory"},
-        {{"--check", "/dev/zero"}, 3, "", "not a regular file", "an endless device"},
-        {{"--check", dir.filePath("latin1.TDX")}, 0, "", "", "8-bit text reads as Windows-1252"},
-        {{"--trace", "Long"}, 0, "(10000012 characters in all)", "", "a 10 MB line, shortened"},
-        {{"--trace", "Clean"}, 0, "1: a\n   would send \"a\": \"a\"\n", "", "trace"},
-        {{"--trace", "Broken"}, 2, "   would fail: The wait", "", "trace of a failing run"},
-        {{"--trace", "Missing"}, 3, "", "MYPROGRAM.TDX", "missing program"},
+        {{"--help"}, 0, "Usage: tandrel", ""},
+        {{"--version"}, 0, "tandrel ", ""},
+        {{"--bogus"}, 2, "", "unknown option \"--bogus\""},
+        {{"--check"}, 2, "", "needs the name of a program"},
+        {{"--check", "Clean"}, 0, "", ""},
+        {{"--check", "Sample", "Timer"}, 1, "Timer.TDX:8: warning: the day", ""},
+        {{"--check", "Broken"}, 2, programs + "Broken.TDX:2: error: The wait \"x\"", ""},
+        {{"--check", dir.filePath("binary.TDX")}, 3, "", "NUL bytes"},
+        {{"--check", dir.filePath("drive_c")}, 3, "", "is a directory"},
+        {{"--check", "/dev/zero"}, 3, "", "not a regular file"},
+        {{"--check", dir.filePath("latin1.TDX")}, 0, "", ""},         // 8-bit text is Windows-1252
+        {{"--trace", "Long"}, 0, "(10000012 characters in all)", ""}, // 10 MB, shortened
+        {{"--trace", "Clean"}, 0, "1: a\n   would send \"a\": \"a\"\n", ""},
+        {{"--trace", "Broken"}, 2, "   would fail: The wait", ""},
+        {{"--trace", "Missing"}, 3, "", "MYPROGRAM.TDX"},
     };
     const QStringList before = snapshot(dir);
     for (const Row& row : rows) {
-        SCOPED_TRACE(row.reason);
+        SCOPED_TRACE(row.arguments.join(u' ').toStdString());
         const Outcome outcome = run(dir, row.arguments);
         EXPECT_EQ(outcome.status, row.status) << outcome.err.toStdString();
         EXPECT_TRUE(row.out.isEmpty() ? outcome.out.isEmpty() : outcome.out.contains(row.out))
@@ -121,6 +116,23 @@ TEST(CliE2E, OptionsAnswerWithTheirExitStatusAndWriteNothing) {
                                    "\": a graphical session is needed.\n");
     }
     EXPECT_EQ(snapshot(dir), before);
+}
+
+// A session without an X server (a console, Wayland without XWayland) gets a plain reason
+// instead of keystrokes that go nowhere.
+TEST(RealPlatformWithoutX11, KeystrokesAndWindowsSayThatTheyNeedAnX11Session) {
+    QTemporaryDir data;
+    qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+    qunsetenv("DISPLAY");
+    qputenv("WAYLAND_DISPLAY", "wayland-0");
+    RealPlatform real;
+    Platform platform = real.platform();
+    for (const Status& status : {platform.keystrokes.send(QStringLiteral("abc"), true),
+                                 platform.windows.activate(QStringLiteral("Anything"))}) {
+        EXPECT_FALSE(status);
+        EXPECT_EQ(status.reason(), noX11Reason);
+    }
+    platform.keystrokes.releaseAll();
 }
 
 } // namespace

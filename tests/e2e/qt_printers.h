@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QString>
 #include <QStringList>
 #include <ostream>
 
@@ -10,7 +9,6 @@ inline void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
 }
 inline void PrintTo(const QStringList& list, std::ostream* out) {
-    *out << '[' << list.join(QStringLiteral("\", \"")).prepend(u'"').append(u'"').toStdString()
-         << ']';
+    *out << "[\"" << list.join("\", \"").toStdString() << "\"]";
 }
 QT_END_NAMESPACE

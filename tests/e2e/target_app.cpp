@@ -1,7 +1,5 @@
-// A window that records what it receives, for end-to-end tests of typing and activation.
-//
-//   tandrel_target --title TITLE --out PATH [--throttled-write]
-//
+// tandrel_target --title TITLE --out PATH [--throttled-write]: a window that records what it
+// receives, for end-to-end tests of typing and activation.
 // PATH holds a JSON object: "text", "keys" (one token per key press: the typed text, or
 // "<Name>" with modifiers such as "<Ctrl+A>"), "active" and "pid". It is replaced atomically on
 // every key, change of text and of activation; with --throttled-write at most every 20 ms.
@@ -18,22 +16,12 @@
 
 namespace {
 
-QString tokenOf(const QKeyEvent* event) {
-    const Qt::KeyboardModifiers chords =
-        event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-    const QString text = event->text();
-    if (!text.isEmpty() && text.at(0).isPrint() && !chords)
-        return text;
-    return u'<' + QKeySequence(event->key() | chords).toString(QKeySequence::PortableText) + u'>';
-}
-
 class RecordingEditor : public QPlainTextEdit {
 public:
     RecordingEditor(QString outPath, bool throttled)
         : outPath_(std::move(outPath))
         , throttled_(throttled) {
         throttle_.setSingleShot(true);
-        throttle_.setInterval(20);
         QObject::connect(&throttle_, &QTimer::timeout, [this] { write(); });
         QObject::connect(this, &QPlainTextEdit::textChanged, [this] { recorded(); });
     }
@@ -42,15 +30,21 @@ public:
         if (!throttled_)
             write();
         else if (!throttle_.isActive())
-            throttle_.start();
+            throttle_.start(20);
     }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override {
-        const int key = event->key();
-        if (key != Qt::Key_Shift && key != Qt::Key_Control && key != Qt::Key_Alt &&
-            key != Qt::Key_Meta && key != Qt::Key_AltGr)
-            keys_.append(tokenOf(event));
+        const Qt::KeyboardModifiers chords =
+            event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+        const QString text = event->text();
+        if (!text.isEmpty() && text.at(0).isPrint() && !chords)
+            keys_.append(text);
+        else if (!QList{Qt::Key_Shift, Qt::Key_Control, Qt::Key_Alt, Qt::Key_Meta, Qt::Key_AltGr}
+                      .contains(event->key()))
+            keys_.append(u'<' +
+                         QKeySequence(event->key() | chords).toString(QKeySequence::PortableText) +
+                         u'>');
         QPlainTextEdit::keyPressEvent(event);
         recorded();
     }
@@ -63,16 +57,14 @@ protected:
 
 private:
     void write() {
-        QJsonObject record;
-        record[QStringLiteral("text")] = toPlainText();
-        record[QStringLiteral("keys")] = keys_;
-        record[QStringLiteral("active")] = window()->isActiveWindow();
-        record[QStringLiteral("pid")] = QCoreApplication::applicationPid();
+        const QJsonObject record{{"text", toPlainText()},
+                                 {"keys", keys_},
+                                 {"active", window()->isActiveWindow()},
+                                 {"pid", QCoreApplication::applicationPid()}};
         QSaveFile file(outPath_);
-        if (file.open(QIODevice::WriteOnly)) {
-            file.write(QJsonDocument(record).toJson(QJsonDocument::Compact));
-            file.commit();
-        }
+        file.open(QIODevice::WriteOnly);
+        file.write(QJsonDocument(record).toJson(QJsonDocument::Compact));
+        file.commit();
     }
 
     QString outPath_;
@@ -93,7 +85,6 @@ int main(int argc, char** argv) {
     RecordingEditor editor(value(QStringLiteral("--out")),
                            arguments.contains(QStringLiteral("--throttled-write")));
     editor.setWindowTitle(value(QStringLiteral("--title")));
-    editor.resize(480, 320);
     editor.show();
     // A first record tells the tests that the window is up.
     QTimer::singleShot(0, &editor, [&editor] { editor.recorded(); });

@@ -2,7 +2,6 @@
 
 #include <QElapsedTimer>
 #include <QFile>
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QThread>
@@ -27,10 +26,9 @@ void startQuietly(QProcess& process, const QString& program, const QStringList& 
 
 void stop(QProcess& process) {
     process.terminate();
-    if (!process.waitForFinished(2000)) {
+    if (!process.waitForFinished(2000))
         process.kill();
-        process.waitForFinished();
-    }
+    process.waitForFinished();
 }
 
 // A property of 32-bit items (windows, atoms, cardinals); empty when the window has none.
@@ -42,11 +40,8 @@ std::vector<unsigned long> property(Display* display, Window window, const char*
     XGetWindowProperty(display, window, XInternAtom(display, name, False), 0, 64, False, type,
                        &actualType, &format, &count, &remaining, &data);
     const auto* values = reinterpret_cast<const unsigned long*>(data);
-    std::vector<unsigned long> items;
-    if (data && format == 32)
-        items.assign(values, values + count);
-    if (data)
-        XFree(data);
+    std::vector<unsigned long> items(values, format == 32 ? values + count : values);
+    XFree(data);
     return items;
 }
 
@@ -70,9 +65,8 @@ bool managerAnnounced(Display* display) {
     return supporting != 0 && named(supporting) == supporting;
 }
 
-// The manager announces itself before it handles map requests, and one that comes in between
-// is lost: that window never shows. It is ready once it takes on a window of ours, mapped
-// again until it does; the window goes again before any test starts.
+// A map request between the manager's announcing itself and its handling them is lost. It is
+// ready once it takes on a window of ours, mapped again until it does, and gone again.
 bool managesWindows(Display* display) {
     const Window root = DefaultRootWindow(display);
     const Window trial = XCreateSimpleWindow(display, root, 0, 0, 10, 10, 0, 0, 0);
@@ -123,21 +117,20 @@ X11Session::X11Session(Manager manager) {
     while (!number.endsWith('\n') && server_.waitForReadyRead(e2eDeadlineMs))
         number += server_.readAllStandardOutput();
     if (!number.endsWith('\n')) {
-        error_ = QStringLiteral("Xvfb did not start: ") + server_.errorString();
+        error = QStringLiteral("Xvfb did not start: ") + server_.errorString();
         return;
     }
-    display_ = u':' + QString::fromLatin1(number.trimmed());
-    qputenv("DISPLAY", display_.toLocal8Bit());
+    display = u':' + QString::fromLatin1(number.trimmed());
+    qputenv("DISPLAY", display.toLocal8Bit());
     if (manager != Manager::Openbox)
         return;
     manager_.setStandardOutputFile(QProcess::nullDevice());
     startQuietly(manager_, QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
-    Display* display = XOpenDisplay(display_.toLocal8Bit().constData());
-    if (!display || !awaitCondition([&] { return managerAnnounced(display); }) ||
-        !managesWindows(display))
-        error_ = QStringLiteral("openbox did not start: ") + manager_.errorString();
-    if (display)
-        XCloseDisplay(display);
+    Display* x = XOpenDisplay(nullptr);
+    if (!x || !awaitCondition([&] { return managerAnnounced(x); }) || !managesWindows(x))
+        error = QStringLiteral("openbox did not start: ") + manager_.errorString();
+    if (x)
+        XCloseDisplay(x);
 }
 
 X11Session::~X11Session() {
@@ -218,10 +211,9 @@ unsigned long X11Probe::focusedWindow() {
 qint64 X11Probe::focusedPid() {
     for (Window window = focusedWindow();
          window > PointerRoot && window != DefaultRootWindow(display_);
-         childrenOf(display_, window, &window)) {
+         childrenOf(display_, window, &window))
         if (auto pid = pidOf(display_, window))
             return *pid;
-    }
     return 0;
 }
 
@@ -260,6 +252,8 @@ void X11Probe::clickAt(qint64 pid, int x, int y, int clicks, unsigned button) {
         XTestFakeButtonEvent(display_, button, False, 20);
     }
     XSync(display_, False);
+    // A window manager takes each press first, for its click-to-focus grab, and then passes it
+    // on: keys sent before that would overtake the click, so it ends once the pointer is free.
     EXPECT_TRUE(awaitCondition([&] {
         const bool free =
             XGrabPointer(display_, DefaultRootWindow(display_), False, 0, GrabModeAsync,
@@ -285,23 +279,17 @@ unsigned long X11Probe::createWindow(const QString& title, bool silentPing) {
 
 TargetRecord readTargetRecord(const QString& path) {
     QFile file(path);
-    const QJsonObject object = file.open(QIODevice::ReadOnly)
-                                   ? QJsonDocument::fromJson(file.readAll()).object()
-                                   : QJsonObject();
-    TargetRecord record{object.value(QStringLiteral("text")).toString(),
-                        {},
-                        object.value(QStringLiteral("active")).toBool(),
-                        object.value(QStringLiteral("pid")).toInteger()};
-    for (const QJsonValue& key : object.value(QStringLiteral("keys")).toArray())
-        record.keys << key.toString();
-    return record;
+    const QJsonObject object =
+        QJsonDocument::fromJson(file.open(QIODevice::ReadOnly) ? file.readAll() : "").object();
+    return {object["text"].toString(), object["keys"].toVariant().toStringList(),
+            object["active"].toBool(), object["pid"].toInteger()};
 }
 
-TargetRecord awaitTargetRecord(const QString& path,
-                               const std::function<bool(const TargetRecord&)>& condition) {
+TargetRecord
+TargetWindow::awaitRecord(const std::function<bool(const TargetRecord&)>& condition) const {
     TargetRecord last;
     awaitCondition([&] {
-        last = readTargetRecord(path);
+        last = record();
         return last.pid != 0 && condition(last);
     });
     return last;

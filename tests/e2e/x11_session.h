@@ -21,7 +21,6 @@ namespace tandrel::e2e {
 // returns as soon as it does, so only a failing test pays for it.
 constexpr int e2eDeadlineMs = 30000;
 
-// Polls the condition until it holds or the time is up; whether it held.
 bool awaitCondition(const std::function<bool()>& condition, int timeoutMs = e2eDeadlineMs);
 
 // A private X server on a free display number (Xvfb -displayfd), optionally with openbox. While
@@ -32,17 +31,12 @@ public:
 
     explicit X11Session(Manager manager);
     ~X11Session();
+    bool ready() const { return error.isEmpty(); }
 
-    bool ready() const { return error_.isEmpty(); }
-    // Why the session could not be set up.
-    const QString& error() const { return error_; }
-    const QString& display() const { return display_; }
+    QString display, error; // error: why the session could not be set up
 
 private:
-    QString display_;
-    QString error_;
-    QProcess server_;
-    QProcess manager_;
+    QProcess server_, manager_;
 };
 
 // A test suite sharing one X session; each suite of a fixture gets its own server.
@@ -51,7 +45,7 @@ protected:
     static void SetUpTestSuite() { session_ = std::make_unique<X11Session>(manager); }
     static void TearDownTestSuite() { session_.reset(); }
     void SetUp() override {
-        ASSERT_TRUE(session_ && session_->ready()) << session_->error().toStdString();
+        ASSERT_TRUE(session_ && session_->ready()) << session_->error.toStdString();
     }
 
 private:
@@ -66,13 +60,8 @@ class X11Probe {
 public:
     X11Probe();
     ~X11Probe();
-    X11Probe(const X11Probe&) = delete;
-    X11Probe& operator=(const X11Probe&) = delete;
-
-    // Keycodes that are down now.
     std::vector<int> keysDown();
-    // Keycodes with no symbol on them.
-    int freeKeycodeCount();
+    int freeKeycodeCount(); // keycodes with no symbol on them
     int lockedGroup();
     // The viewable top-level client window of the process.
     std::optional<unsigned long> windowOf(qint64 pid);
@@ -84,15 +73,10 @@ public:
     qint64 focusedPid();
     // Raises the window and gives it the focus, without a window manager.
     void focus(unsigned long window);
-
-    // Presses a key the way a user would, from another client; returns its keycode.
     int pressKey(const QString& keysymName);
     void releaseKey(int keycode);
     void tapKey(const QString& keysymName) { releaseKey(pressKey(keysymName)); }
-    // Clicks at a point of the process's window (looked up each time, as it may have moved),
-    // paced like a hand so that two clicks make a double click. A window manager takes each
-    // press first, for its click-to-focus grab, and then passes it on: keys sent before that
-    // would overtake the click, so it ends once the pointer is free.
+    // Clicks at a point of the process's window, paced so that two clicks make a double click.
     void clickAt(qint64 pid, int x, int y, int clicks = 1, unsigned button = 1);
     // A top-level window with a title that is never mapped; or, for a session without a window
     // manager, one mapped at once whose WM_PROTOCOLS lists _NET_WM_PING and never answers one.
@@ -103,13 +87,11 @@ private:
     _XDisplay* display_;
 };
 
-// Sets the keyboard layout of the session's server ("us", "us,ru", "de").
 inline bool setKeyboardLayout(const QString& layouts) {
     return QProcess::execute(QStringLiteral("setxkbmap"), {QStringLiteral("-layout"), layouts}) ==
            0;
 }
 
-// What the target window has recorded so far.
 struct TargetRecord {
     QString text;
     QStringList keys;
@@ -119,24 +101,18 @@ struct TargetRecord {
 
 // Reads a record file that tandrel_target writes; pid 0 while it does not exist.
 TargetRecord readTargetRecord(const QString& path);
-// Polls until the condition holds for the latest record or the deadline passes; the last one.
-TargetRecord awaitTargetRecord(const QString& path,
-                               const std::function<bool(const TargetRecord&)>& condition);
 
 // A tandrel_target window on the session's display, ended with this object.
 class TargetWindow {
 public:
     explicit TargetWindow(const QString& title, const QStringList& extraArguments = {});
     ~TargetWindow();
-
     // Whether it has written its first record and its window is up and settled.
     bool started() const { return started_; }
     qint64 pid() const { return process_.processId(); }
     TargetRecord record() const { return readTargetRecord(recordPath_); }
-    TargetRecord awaitRecord(const std::function<bool(const TargetRecord&)>& condition) const {
-        return awaitTargetRecord(recordPath_, condition);
-    }
-
+    // The latest record, once the condition holds for it or at the deadline.
+    TargetRecord awaitRecord(const std::function<bool(const TargetRecord&)>& condition) const;
     static QString targetProgram() { return QStringLiteral(TANDREL_TARGET_PATH); }
 
 private:
