@@ -82,39 +82,24 @@ TEST(LineEditingRules, UndoRestoresTheSnapshotWithoutTrailingEmptyLines) {
             << row.reason;
 }
 
-TEST(LineCommit, StopCountCountsBothFieldsExactly) {
-    struct Case {
-        const char* dialogField;
-        const char* editField;
-        int count;
-    };
-    const Case cases[] = {
-        {"{Stop}  That is the end.", " ", 1},
-        {"{Stop}a", "{Stop}b", 2},
-        {"{stop}a", "{STOP}b", 0},
-        {" {Stop}", "x{Stop}", 0},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(stopCount(c.dialogField, c.editField), c.count)
-            << c.dialogField << " | " << c.editField;
-}
-
-TEST(LineCommit, TokensWithoutArgumentAreCutBare) {
-    // The four tokens lose what follows them; other capitalisations, a token further in and
-    // other lines stay as typed.
-    const char* cases[][2] = {
-        {"{eXit}xyz", "{eXit}"},    {"{Clip Paste}abc", "{Clip Paste}"},
-        {"{Exit}xyz", "{Exit}xyz"}, {"x{eXit}", "x{eXit}"},
-        {"{Wait}10", "{Wait}10"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(cutToBareToken(c[0]), QString::fromUtf8(c[1])) << c[0];
-}
-
-TEST(LineCommit, TheSaveButtonsCaptionChoosesTheField) {
-    for (const auto& [caption, line] :
-         {std::pair<const char*, std::optional<QString>>{"Save", "{Wait}5"},
-          {"OK", "{Note}x"},
-          {"ok", std::nullopt}})
+// Stop lines are counted in both fields exactly; the four tokens without an argument lose what
+// follows them, other capitalisations and a token further in stay as typed.
+TEST(LineCommit, StopCountBareTokensAndTheSaveButtonsCaption) {
+    const std::tuple<const char*, const char*, int> stops[] = {{"{Stop}  The end.", " ", 1},
+                                                               {"{Stop}a", "{Stop}b", 2},
+                                                               {"{stop}a", "{STOP}b", 0},
+                                                               {" {Stop}", "x{Stop}", 0}};
+    for (const auto& [dialogField, editField, count] : stops)
+        EXPECT_EQ(stopCount(dialogField, editField), count) << dialogField << " | " << editField;
+    const std::pair<const char*, const char*> cuts[] = {{"{eXit}xyz", "{eXit}"},
+                                                        {"{Clip Paste}abc", "{Clip Paste}"},
+                                                        {"{Exit}xyz", "{Exit}xyz"},
+                                                        {"x{eXit}", "x{eXit}"},
+                                                        {"{Wait}10", "{Wait}10"}};
+    for (const auto& [typed, cut] : cuts)
+        EXPECT_EQ(cutToBareToken(typed), QString(cut)) << typed;
+    const std::pair<const char*, std::optional<QString>> captions[] = {
+        {"Save", "{Wait}5"}, {"OK", "{Note}x"}, {"ok", std::nullopt}};
+    for (const auto& [caption, line] : captions)
         EXPECT_EQ(committedLine(caption, "{Wait}5", "{Note}x"), line) << caption;
 }

@@ -60,17 +60,6 @@ TEST(KeystrokeNotation, EverySingleKeyLineTypesItsCharacterEscapedWhereSpecial) 
     }
 }
 
-TEST(KeystrokeNotation, EveryNamedKeyTapsAloneAndUnderEachModifier) {
-    const QList<std::pair<LineKind, KeyModifiers>> modifierLines = {
-        {LineKind::Alt, alt}, {LineKind::Ctrl, ctrl}, {LineKind::Shift, shift}};
-    for (NamedKey key : allNamedKeys()) {
-        const QString token = namedKeyToken(key);
-        expectKeys(namedKeyText(token), {tap(key)});
-        for (const auto& [kind, modifiers] : modifierLines)
-            expectKeys(modifierLineText(kind, token), {tap(key, modifiers)});
-    }
-}
-
 TEST(KeystrokeNotation, ModifierLinesGroupRestsOfTwoOrMoreCharacters) {
     const struct {
         QString line, sent;

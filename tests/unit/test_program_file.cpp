@@ -155,12 +155,5 @@ TEST(CommandLine, FindsOnlyTheStoredNameExactly) {
     }
 }
 
-TEST(CommandLine, JoinsWordsAndKnowsInstallationOptions) {
-    EXPECT_EQ(joinedArgument({"Sample", "Notepad"}), "Sample Notepad");
-    for (const auto& [option, known] :
-         {std::pair{"/x", true}, {"/U", true}, {"/xx", false}, {"x", false}, {"", false}})
-        EXPECT_EQ(isInstallationOption(QString::fromUtf8(option)), known) << option;
-}
-
 } // namespace
 } // namespace tandrel
