@@ -32,10 +32,9 @@ protected:
 
 TEST_F(FilePanelTest, SavingWritesCrLfLinesAndProposesThePathOrRefuses) {
     window->Command2_Click();
-    EXPECT_EQ(fake.messages.texts(),
-              QStringList{"You do not have any code written.  I have no file to save."});
+    EXPECT_EQ(fake.messages.texts(), QStringList{"You do not have any code written.  I have no "
+                                                 "file to save."});
     EXPECT_FALSE(window->Command6->isVisible());
-    fake.messages.asked.clear();
 
     load({"abc", "{ENTER}", "{File Copy}C:\\A * C:\\B"});
     window->Command2_Click();
@@ -44,9 +43,8 @@ TEST_F(FilePanelTest, SavingWritesCrLfLinesAndProposesThePathOrRefuses) {
     window->Command6_Click();
     EXPECT_EQ(readFile(host("TANDREL/PROGRAMS/MINE.TDX")),
               "abc\r\n{ENTER}\r\n{File Copy}C:\\A * C:\\B\r\n");
-    EXPECT_EQ(window->Text5->text(), programs + "MINE.TDX");
-    EXPECT_EQ(fake.messages.texts(),
-              QStringList{"Your program has been saved in the file:  " + programs + "MINE.TDX"});
+    EXPECT_EQ(fake.messages.texts().value(1),
+              "Your program has been saved in the file:  " + programs + "MINE.TDX");
     EXPECT_FALSE(window->Command6->isVisible());
     window->Command2_Click();
     EXPECT_EQ(window->Text5->text(), programs + "MINE.TDX") << "after a save: its path";
@@ -55,11 +53,10 @@ TEST_F(FilePanelTest, SavingWritesCrLfLinesAndProposesThePathOrRefuses) {
     load({"x"}); // the panel is still open
     window->Text5->setText("C:\\BLOCK\\MINE");
     window->Command6_Click();
-    ASSERT_EQ(fake.messages.asked.size(), 2);
-    EXPECT_TRUE(fake.messages.asked[1].text.startsWith(
-        "Your program could not be saved in the file:  C:\\BLOCK\\MINE.TDX  "))
-        << fake.messages.asked[1].text.toStdString();
-    EXPECT_EQ(fake.messages.asked[1].title, "Tandrel");
+    ASSERT_EQ(fake.messages.asked.size(), 3);
+    EXPECT_TRUE(fake.messages.asked[2].text.startsWith(
+        "Your program could not be saved in the file:  C:\\BLOCK\\MINE.TDX  "));
+    EXPECT_EQ(fake.messages.asked[2].title, "Tandrel");
     EXPECT_EQ(readFile(host("BLOCK")), "a regular file");
     EXPECT_TRUE(window->Command6->isVisible()) << "the panel stays open for another path";
 }
@@ -85,18 +82,26 @@ TEST_F(FilePanelTest, OpeningLoadsTheFileOrKeepsTheProgram) {
         window->Label19_Click();
         window->Text5->setText(path);
         window->Command6_Click();
-        EXPECT_EQ(textsOf(window->List2), expected) << reason;
+        SCOPED_TRACE(reason);
+        EXPECT_EQ(textsOf(window->List2), expected);
         const bool opened = expected != QStringList{"old"};
-        EXPECT_EQ(window->Command6->isVisible(), !opened) << reason;
-        EXPECT_EQ(fake.messages.texts().contains(invalid), !opened) << reason;
-        if (opened) {
-            EXPECT_EQ(window->Label25->text(), path) << reason;
-        }
+        EXPECT_EQ(window->Command6->isVisible(), !opened);
+        EXPECT_EQ(fake.messages.texts().contains(invalid), !opened);
+        if (opened)
+            EXPECT_EQ(window->Label25->text(), path);
         window->Command7_Click();
     }
 }
 
-TEST_F(FilePanelTest, EditNoKeepsTheProgramAndDoubleClickActsByCaption) {
+TEST_F(FilePanelTest, RunYesRunsEditNoKeepsTheProgramDoubleClickActsByCaption) {
+    // Run, answered Yes, runs the loaded program in the small run window.
+    load({"a", "{ENTER}"});
+    fake.messages.willAnswer(Answer::Yes);
+    window->Label2_Click();
+    EXPECT_EQ(fake.keystrokes.sent, (QStringList{"a", "{ENTER}"}));
+    EXPECT_EQ(window->geometry(), QRect(1024 - 170, 768 - 120, 200, 53));
+    EXPECT_EQ(window->Command6->text(), "Open File") << "the panel is offered for editing";
+
     load({"kept"});
     fake.messages.willAnswer(Answer::No);
     window->Label19_Click();
@@ -118,15 +123,6 @@ TEST_F(FilePanelTest, EditNoKeepsTheProgramAndDoubleClickActsByCaption) {
     EXPECT_EQ(textsOf(window->List2), QStringList{"kept"}) << "Open File caption opens";
 }
 
-TEST_F(FilePanelTest, RunYesRunsTheLoadedProgramInTheRunWindow) {
-    load({"a", "{ENTER}"});
-    fake.messages.willAnswer(Answer::Yes);
-    window->Label2_Click();
-    EXPECT_EQ(fake.keystrokes.sent, (QStringList{"a", "{ENTER}"}));
-    EXPECT_EQ(window->geometry(), QRect(1024 - 170, 768 - 120, 200, 53));
-    EXPECT_EQ(window->Command6->text(), "Open File") << "the panel is offered for editing";
-}
-
 TEST_F(FilePanelTest, CommandLineRunsOnlyTheExactName) {
     writeFile(host("TANDREL/PROGRAMS/MINE.TDX"), "t\r\n{TAB}\r\n");
     for (const QString argument : {"MINE", "mine", "../MINE", "/u"}) {
@@ -135,12 +131,10 @@ TEST_F(FilePanelTest, CommandLineRunsOnlyTheExactName) {
         window->processArgument = argument;
         window->RunFromCommandLine();
         const bool runs = argument == "MINE";
-        EXPECT_EQ(fake.keystrokes.sent, (runs ? QStringList{"t", "{TAB}"} : QStringList{}))
-            << argument.toStdString();
-        QStringList boxes;
-        if (!runs && argument != "/u")
-            boxes << "The program you specified to run    '" + argument + "'   either";
-        EXPECT_EQ(cutTo(fake.messages.texts(), boxes), boxes);
+        EXPECT_EQ(fake.keystrokes.sent, (runs ? QStringList{"t", "{TAB}"} : QStringList{}));
+        const QStringList boxes(runs || argument == "/u" ? 0 : 1,
+                                "The program you specified to run    '" + argument + "'   either");
+        EXPECT_EQ(cutTo(fake.messages.texts(), boxes), boxes) << argument.toStdString();
     }
 }
 
@@ -159,14 +153,13 @@ TEST_F(FilePanelTest, FileCopyLineIsComposedFromTheLists) {
         {"B.TXT", first + "C:\\TEMP\\B.TXT", {"If you selected an"}},
         {"B.TXT", first + "C:\\TEMP\\B.TXT", {"You are trying to"}}};
     for (const auto& [clicked, line, boxes] : steps) {
+        SCOPED_TRACE(line.toStdString());
         fake.messages.asked.clear();
-        if (clicked.startsWith("C:")) {
+        if (clicked.startsWith("C:"))
             window->pointDirectoryList(clicked);
-        } else {
-            selectFile(clicked);
-            window->File1_Click();
-        }
-        EXPECT_EQ(window->Text3->text(), line) << line.toStdString();
+        else
+            selectFile(clicked), window->File1_Click();
+        EXPECT_EQ(window->Text3->text(), line);
         EXPECT_EQ(cutTo(fake.messages.texts(), boxes), boxes);
     }
     EXPECT_EQ(window->globals.SecondFilePending, 2);
@@ -189,14 +182,12 @@ TEST_F(FilePanelTest, RightClickOpensTheActionMenuOnTheSelectedFile) {
     EXPECT_EQ(textsOf(window->List7),
               QStringList({"CANCEL action on LONGNAME.TDX", "RENAME: LONGNAME.TDX",
                            "DELETE: LONGNAME.TDX"}));
-    EXPECT_EQ(window->List7->x(), 6183 / 15);
-    EXPECT_EQ(window->List7->width(), 3194 / 15);
-    EXPECT_EQ(window->globals.ActionFileName, "LONGNAME.TDX");
+    EXPECT_EQ(std::pair(window->List7->x(), window->List7->width()), std::pair(412, 212));
 
     window->List7->setCurrentRow(1);
     window->List7_Click();
-    EXPECT_EQ(window->Text11->text(), "LONGNAME.TDX");
-    EXPECT_EQ(window->Text11->cursorPosition(), 6);
+    EXPECT_EQ(std::pair(window->Text11->text(), window->Text11->cursorPosition()),
+              std::pair(QString("LONGNAME.TDX"), 6));
     EXPECT_TRUE(window->Command10->isVisible() && window->Command11->isVisible());
     window->Text2_GotFocus();
     expectHidden(window.get(), {"List7", "Text11", "Command10", "Command11"});
@@ -204,16 +195,17 @@ TEST_F(FilePanelTest, RightClickOpensTheActionMenuOnTheSelectedFile) {
 }
 
 TEST_F(FilePanelTest, RenameAndDeleteFromTheMenu) {
-    struct Case {
+    // The directory, the entry (1 rename, 2 delete), the typed name or the answer ("y", "n"),
+    // the listing after and what A.TDX holds then; B.TDX may exist before.
+    const struct {
         QString directory;
-        int entry;       // 1 rename, 2 delete
-        QString newName; // rename: the typed name; delete: "y" or "n"
+        int entry;
+        QString newName;
         QStringList listed;
-        QByteArray aContent; // what A.TDX holds afterwards, "<missing>" if gone
+        QByteArray aContent;
         const char* reason;
-        bool otherFile = false; // B.TDX exists before
-    };
-    const Case cases[] = {
+        bool otherFile = false;
+    } cases[] = {
         {programs, 1, "B.TDX", {"B.TDX"}, "<missing>", "plain rename"},
         {"C:\\", 1, "B.TDX", {"B.TDX"}, "<missing>", "rename at the root"},
         {programs, 1, "B.TDX", {"B.TDX"}, "<missing>", "replaces another file", true},
@@ -222,7 +214,8 @@ TEST_F(FilePanelTest, RenameAndDeleteFromTheMenu) {
         {programs, 2, "y", {}, "<missing>", "delete answered Yes"},
         {programs, 2, "n", {"A.TDX"}, "a", "delete answered No"},
     };
-    for (const Case& row : cases) {
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.reason);
         const QString folder = row.directory == programs ? "TANDREL/PROGRAMS/" : "";
         QDir(host(folder)).removeRecursively();
         QDir().mkpath(host(folder));
@@ -241,14 +234,13 @@ TEST_F(FilePanelTest, RenameAndDeleteFromTheMenu) {
             window->Text11->setText(row.newName);
             window->Command10_Click();
         } else {
-            EXPECT_EQ(fake.messages.texts(), QStringList{"Delete A.TDX"}) << row.reason;
-            EXPECT_EQ(fake.messages.asked.value(0).title, "A.TDX") << row.reason;
+            EXPECT_EQ(fake.messages.texts(), QStringList{"Delete A.TDX"});
+            EXPECT_EQ(fake.messages.asked.value(0).title, "A.TDX");
         }
-        EXPECT_EQ(textsOf(window->File1), row.listed) << row.reason;
-        EXPECT_EQ(readFile(host(folder + "A.TDX")), row.aContent) << row.reason;
-        if (row.listed == QStringList{"B.TDX"}) {
-            EXPECT_EQ(readFile(host(folder + "B.TDX")), "a") << row.reason;
-        }
-        EXPECT_FALSE(window->List7->isVisible() || window->Text11->isVisible()) << row.reason;
+        EXPECT_EQ(textsOf(window->File1), row.listed);
+        EXPECT_EQ(readFile(host(folder + "A.TDX")), row.aContent);
+        if (row.listed == QStringList{"B.TDX"})
+            EXPECT_EQ(readFile(host(folder + "B.TDX")), "a");
+        EXPECT_FALSE(window->List7->isVisible() || window->Text11->isVisible());
     }
 }
