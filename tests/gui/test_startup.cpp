@@ -61,25 +61,21 @@ TEST_F(Startup, WindowsDriveDecidesHomeOrEndsTheProcess) {
         {{}, "", "no WINDOWS on C to J"},
     };
     for (const auto& [windowsOn, homeDir, reason] : rows) {
-        for (const QChar letter : {'c', 'd'}) {
-            QDir(fake.root.path() + "/drive_" + letter).removeRecursively();
-            QDir(fake.root.path()).mkpath(QString("drive_") + letter);
+        SCOPED_TRACE(reason);
+        for (const QChar letter : {'C', 'D'}) {
+            QDir(fake.driveRoot(letter)).removeRecursively();
+            QDir(fake.driveRoot(letter)).mkpath(windowsOn.contains(letter) ? "WINDOWS" : ".");
         }
-        for (const QString& letter : windowsOn)
-            QDir(fake.driveRoot(letter[0])).mkpath("WINDOWS");
         fake.messages.asked.clear();
         fake.processEnd.ends = 0;
         start("");
         const bool ends = homeDir.isEmpty();
-        EXPECT_EQ(fake.processEnd.ends, ends ? 1 : 0) << reason;
-        const QStringList boxes =
-            ends ? QStringList{"If your main drive is not C, D,"} : QStringList{};
-        EXPECT_EQ(cutTo(fake.messages.texts(), boxes), boxes) << reason;
-        if (!ends) {
-            EXPECT_EQ(window->globals.HomeDir, homeDir) << reason;
-        }
-        EXPECT_EQ(QDir(fake.driveRoot('C') + "/TANDREL").exists(), homeDir.startsWith('C'))
-            << reason;
+        EXPECT_EQ(fake.processEnd.ends, ends ? 1 : 0);
+        const QStringList boxes(ends ? 1 : 0, "If your main drive is not C, D,");
+        EXPECT_EQ(cutTo(fake.messages.texts(), boxes), boxes);
+        if (!ends)
+            EXPECT_EQ(window->globals.HomeDir, homeDir);
+        EXPECT_EQ(QDir(fake.driveRoot('C') + "/TANDREL").exists(), homeDir.startsWith('C'));
     }
 }
 
@@ -87,14 +83,17 @@ TEST_F(Startup, TheArgumentInstallsUpdatesOrRemoves) {
     const QString question = "UNINSTALL will REMOVE ALL Tandrel programs";
     const QString removed = "The Tandrel program has been removed along";
     const QString byHand = "The Please manually remove the (your drive)";
+    // The argument; whether installed before (then the installed program and a sample are
+    // made stale); the answer to the uninstall question; the messages; whether the program and
+    // its two shortcuts are installed; the undeletable file; what survives on drive C.
     struct Row {
         QString argument;
-        bool installedBefore; // then the installed program and a sample are made stale
-        Answer answer;        // to the uninstall question
+        bool installedBefore;
+        Answer answer;
         QStringList messages;
-        bool installs; // the program and its two shortcuts
+        bool installs;
         QString stuckName;
-        QStringList survivors; // on drive C, after a removal; an undeletable file stops no other
+        QStringList survivors;
         const char* reason;
     };
     const QString readMe = "/TANDREL/PROGRAMS/Read Me", link = "/TANDREL/outside-link";
@@ -137,9 +136,8 @@ TEST_F(Startup, TheArgumentInstallsUpdatesOrRemoves) {
         start(row.argument);
 
         EXPECT_EQ(cutTo(fake.messages.texts(), row.messages), row.messages);
-        if (row.argument.startsWith("/x", Qt::CaseInsensitive)) {
+        if (row.argument.startsWith("/x", Qt::CaseInsensitive))
             EXPECT_EQ(fake.messages.asked.first().title, "UNINSTALL Tandrel");
-        }
         const bool gone = row.messages.contains(removed) || row.messages.contains(byHand);
         EXPECT_EQ(fake.processEnd.ends, gone ? 1 : 0);
         EXPECT_EQ(fake.shortcuts.removed, gone ? QStringList(2, "Tandrel") : QStringList());
@@ -148,9 +146,8 @@ TEST_F(Startup, TheArgumentInstallsUpdatesOrRemoves) {
         for (const QString& survivor : row.survivors)
             EXPECT_TRUE(QFileInfo(host(survivor)).exists()) << survivor.toStdString();
         EXPECT_EQ(readFile(host(exe)) == readFile(executable), row.installs);
-        if (row.installs) {
+        if (row.installs)
             EXPECT_TRUE(QFileInfo(host(exe)).isExecutable());
-        }
         if (!row.installedBefore) {
             for (const SampleProgram& sample : samplePrograms())
                 EXPECT_EQ(files.read(sample.path), encodeProgram(sample.lines))
@@ -158,9 +155,8 @@ TEST_F(Startup, TheArgumentInstallsUpdatesOrRemoves) {
         } else if (!gone) {
             EXPECT_EQ(files.read(aSample.path), "stale") << "samples are written only once";
         }
-        if (linkOutside) {
+        if (linkOutside)
             EXPECT_EQ(readFile(host(outside)), "keep");
-        }
     }
 }
 
@@ -187,12 +183,9 @@ TEST(ScreenCheck, QuestionsAndModeChanges) {
         EXPECT_EQ(changes, expected);
         ASSERT_EQ(messages.asked.size(), answers.size());
         EXPECT_EQ(messages.unexpectedQuestions, 0);
-        if (!answers.isEmpty()) {
-            EXPECT_TRUE(
-                messages.asked[0].text.startsWith(QString("Your screen settings are %1 By %2.")
-                                                      .arg(screen.width())
-                                                      .arg(screen.height())));
-        }
+        const QString said = QString("Your screen settings are %1 By %2.").arg(screen.width());
+        if (!answers.isEmpty())
+            EXPECT_TRUE(messages.asked[0].text.startsWith(said.arg(screen.height())));
     }
 }
 
