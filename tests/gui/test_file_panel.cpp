@@ -10,21 +10,10 @@ class FilePanelTest : public WindowTest {
 protected:
     void SetUp() override {
         WindowTest::SetUp();
-        QDir().mkpath(host("TANDREL/PROGRAMS"));
+        QDir().mkpath(onC("TANDREL/PROGRAMS"));
         window->globals.HomeDir = programs;
         window->show();
         window->Picture1->hide(); // editing, not the start screen
-    }
-
-    QString host(const QString& name) const { return fake.driveRoot('C') + '/' + name; }
-    void load(const QStringList& lines) {
-        window->List2->clear();
-        window->List2->addItems(lines);
-    }
-    void selectFile(const QString& name) {
-        const auto found = window->File1->findItems(name, Qt::MatchExactly);
-        ASSERT_EQ(found.size(), 1) << name.toStdString();
-        window->File1->setCurrentItem(found.first());
     }
 };
 
@@ -36,12 +25,12 @@ TEST_F(FilePanelTest, SavingWritesCrLfLinesAndProposesThePathOrRefuses) {
                                                  "file to save."});
     EXPECT_FALSE(window->Command6->isVisible());
 
-    load({"abc", "{ENTER}", "{File Copy}C:\\A * C:\\B"});
+    setProgram({"abc", "{ENTER}", "{File Copy}C:\\A * C:\\B"});
     window->Command2_Click();
     EXPECT_EQ(window->Text5->text(), programs) << "before a save: the programs directory";
     window->Text5->setText(programs + "MINE");
     window->Command6_Click();
-    EXPECT_EQ(readFile(host("TANDREL/PROGRAMS/MINE.TDX")),
+    EXPECT_EQ(readFile(onC("TANDREL/PROGRAMS/MINE.TDX")),
               "abc\r\n{ENTER}\r\n{File Copy}C:\\A * C:\\B\r\n");
     EXPECT_EQ(fake.messages.texts().value(1),
               "Your program has been saved in the file:  " + programs + "MINE.TDX");
@@ -49,21 +38,21 @@ TEST_F(FilePanelTest, SavingWritesCrLfLinesAndProposesThePathOrRefuses) {
     window->Command2_Click();
     EXPECT_EQ(window->Text5->text(), programs + "MINE.TDX") << "after a save: its path";
 
-    writeFile(host("BLOCK"), "a regular file");
-    load({"x"}); // the panel is still open
+    writeFile(onC("BLOCK"), "a regular file");
+    setProgram({"x"}); // the panel is still open
     window->Text5->setText("C:\\BLOCK\\MINE");
     window->Command6_Click();
     ASSERT_EQ(fake.messages.asked.size(), 3);
     EXPECT_TRUE(fake.messages.asked[2].text.startsWith(
         "Your program could not be saved in the file:  C:\\BLOCK\\MINE.TDX  "));
     EXPECT_EQ(fake.messages.asked[2].title, "Tandrel");
-    EXPECT_EQ(readFile(host("BLOCK")), "a regular file");
+    EXPECT_EQ(readFile(onC("BLOCK")), "a regular file");
     EXPECT_TRUE(window->Command6->isVisible()) << "the panel stays open for another path";
 }
 
 TEST_F(FilePanelTest, OpeningLoadsTheFileOrKeepsTheProgram) {
-    writeFile(host("TANDREL/PROGRAMS/FIVE.TDX"), "1\r\n2\r\n3\r\n4\r\n5\r\n");
-    writeFile(host("TANDREL/PROGRAMS/EMPTY.TDX"), "");
+    writeFile(onC("TANDREL/PROGRAMS/FIVE.TDX"), "1\r\n2\r\n3\r\n4\r\n5\r\n");
+    writeFile(onC("TANDREL/PROGRAMS/EMPTY.TDX"), "");
     const QString invalid = QStringLiteral("You have not selected a valid file to open.");
     const std::tuple<QString, QStringList, const char*> cases[] = {
         // path, program, reason
@@ -76,7 +65,7 @@ TEST_F(FilePanelTest, OpeningLoadsTheFileOrKeepsTheProgram) {
         {"C:\\..\\..\\etc\\passwd", {"old"}, "escaping the drive"},
     };
     for (const auto& [path, expected, reason] : cases) {
-        load({"old"});
+        setProgram({"old"});
         fake.messages.asked.clear();
         fake.messages.willAnswer(Answer::Yes);
         window->Label19_Click();
@@ -95,14 +84,14 @@ TEST_F(FilePanelTest, OpeningLoadsTheFileOrKeepsTheProgram) {
 
 TEST_F(FilePanelTest, RunYesRunsEditNoKeepsTheProgramDoubleClickActsByCaption) {
     // Run, answered Yes, runs the loaded program in the small run window.
-    load({"a", "{ENTER}"});
+    setProgram({"a", "{ENTER}"});
     fake.messages.willAnswer(Answer::Yes);
     window->Label2_Click();
     EXPECT_EQ(fake.keystrokes.sent, (QStringList{"a", "{ENTER}"}));
     EXPECT_EQ(window->geometry(), QRect(1024 - 170, 768 - 120, 200, 53));
     EXPECT_EQ(window->Command6->text(), "Open File") << "the panel is offered for editing";
 
-    load({"kept"});
+    setProgram({"kept"});
     fake.messages.willAnswer(Answer::No);
     window->Label19_Click();
     EXPECT_EQ(textsOf(window->List2), QStringList{"kept"});
@@ -111,20 +100,19 @@ TEST_F(FilePanelTest, RunYesRunsEditNoKeepsTheProgramDoubleClickActsByCaption) {
     window->Command2_Click();
     window->Text5->setText(programs + "TWICE.TDX");
     window->File1_DblClick();
-    EXPECT_EQ(readFile(host("TANDREL/PROGRAMS/TWICE.TDX")), "kept\r\n")
-        << "Save File caption saves";
+    EXPECT_EQ(readFile(onC("TANDREL/PROGRAMS/TWICE.TDX")), "kept\r\n") << "Save File caption saves";
 
-    load({});
+    setProgram({});
     window->Label19_Click();
     EXPECT_EQ(window->Command6->text(), "Open File");
-    selectFile("TWICE.TDX");
+    selectEntry(window->File1, "TWICE.TDX");
     window->File1_Click();
     window->File1_DblClick();
     EXPECT_EQ(textsOf(window->List2), QStringList{"kept"}) << "Open File caption opens";
 }
 
 TEST_F(FilePanelTest, CommandLineRunsOnlyTheExactName) {
-    writeFile(host("TANDREL/PROGRAMS/MINE.TDX"), "t\r\n{TAB}\r\n");
+    writeFile(onC("TANDREL/PROGRAMS/MINE.TDX"), "t\r\n{TAB}\r\n");
     for (const QString argument : {"MINE", "mine", "../MINE", "/u"}) {
         fake.keystrokes.sent.clear();
         fake.messages.asked.clear();
@@ -139,9 +127,9 @@ TEST_F(FilePanelTest, CommandLineRunsOnlyTheExactName) {
 }
 
 TEST_F(FilePanelTest, FileCopyLineIsComposedFromTheLists) {
-    QDir().mkpath(host("TEMP"));
-    writeFile(host("TANDREL/PROGRAMS/A.TDX"), "");
-    writeFile(host("TEMP/B.TXT"), "");
+    QDir().mkpath(onC("TEMP"));
+    writeFile(onC("TANDREL/PROGRAMS/A.TDX"), "");
+    writeFile(onC("TEMP/B.TXT"), "");
     window->pointDirectoryList(programs); // the lists show what is on disk when they move
     window->Text3->show();
     window->Text3->setText("{File Copy}");
@@ -158,7 +146,7 @@ TEST_F(FilePanelTest, FileCopyLineIsComposedFromTheLists) {
         if (clicked.startsWith("C:"))
             window->pointDirectoryList(clicked);
         else
-            selectFile(clicked), window->File1_Click();
+            selectEntry(window->File1, clicked), window->File1_Click();
         EXPECT_EQ(window->Text3->text(), line);
         EXPECT_EQ(cutTo(fake.messages.texts(), boxes), boxes);
     }
@@ -166,8 +154,8 @@ TEST_F(FilePanelTest, FileCopyLineIsComposedFromTheLists) {
 }
 
 TEST_F(FilePanelTest, RightClickOpensTheActionMenuOnTheSelectedFile) {
-    writeFile(host("TANDREL/PROGRAMS/A.TDX"), "");
-    writeFile(host("TANDREL/PROGRAMS/LONGNAME.TDX"), "");
+    writeFile(onC("TANDREL/PROGRAMS/A.TDX"), "");
+    writeFile(onC("TANDREL/PROGRAMS/LONGNAME.TDX"), "");
     window->pointDirectoryList(programs);
     const auto rowCentre = [&](int row) {
         return window->File1->visualItemRect(window->File1->item(row)).center();
@@ -175,7 +163,7 @@ TEST_F(FilePanelTest, RightClickOpensTheActionMenuOnTheSelectedFile) {
     QTest::mouseClick(window->File1->viewport(), Qt::RightButton, {}, rowCentre(0));
     EXPECT_FALSE(window->List7->isVisible()) << "nothing selected: no menu";
 
-    selectFile("LONGNAME.TDX");
+    selectEntry(window->File1, "LONGNAME.TDX");
     QTest::mouseClick(window->File1->viewport(), Qt::RightButton, {}, rowCentre(0));
     EXPECT_EQ(window->File1->currentItem()->text(), "LONGNAME.TDX") << "selection stays";
     ASSERT_TRUE(window->List7->isVisible());
@@ -217,13 +205,13 @@ TEST_F(FilePanelTest, RenameAndDeleteFromTheMenu) {
     for (const auto& row : cases) {
         SCOPED_TRACE(row.reason);
         const QString folder = row.directory == programs ? "TANDREL/PROGRAMS/" : "";
-        QDir(host(folder)).removeRecursively();
-        QDir().mkpath(host(folder));
-        writeFile(host(folder + "A.TDX"), "a");
+        QDir(onC(folder)).removeRecursively();
+        QDir().mkpath(onC(folder));
+        writeFile(onC(folder + "A.TDX"), "a");
         if (row.otherFile)
-            writeFile(host(folder + "B.TDX"), "b");
+            writeFile(onC(folder + "B.TDX"), "b");
         window->pointDirectoryList(row.directory);
-        selectFile("A.TDX");
+        selectEntry(window->File1, "A.TDX");
         window->File1_MouseDown(Qt::RightButton, {}, 0, 0);
         window->List7->setCurrentRow(row.entry);
         fake.messages.asked.clear();
@@ -238,9 +226,9 @@ TEST_F(FilePanelTest, RenameAndDeleteFromTheMenu) {
             EXPECT_EQ(fake.messages.asked.value(0).title, "A.TDX");
         }
         EXPECT_EQ(textsOf(window->File1), row.listed);
-        EXPECT_EQ(readFile(host(folder + "A.TDX")), row.aContent);
+        EXPECT_EQ(readFile(onC(folder + "A.TDX")), row.aContent);
         if (row.listed == QStringList{"B.TDX"})
-            EXPECT_EQ(readFile(host(folder + "B.TDX")), "a");
+            EXPECT_EQ(readFile(onC(folder + "B.TDX")), "a");
         EXPECT_FALSE(window->List7->isVisible() || window->Text11->isVisible());
     }
 }

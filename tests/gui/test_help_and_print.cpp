@@ -47,9 +47,7 @@ TEST_F(HelpTest, GeometryFollowsTheFocusAndTheIndexSelectsTheTopicAfterLookingAh
         auto watch = QObject::connect(window->List9, &QListWidget::currentRowChanged, [&](int row) {
             visited << window->List9->item(row)->text();
         });
-        const auto found = window->List8->findItems(entry, Qt::MatchExactly);
-        ASSERT_EQ(found.size(), 1) << entry.toStdString();
-        window->List8->setCurrentItem(found.first());
+        selectEntry(window->List8, entry);
         window->List8_Click();
         QObject::disconnect(watch);
         EXPECT_TRUE(window->Text9->isVisibleTo(window.get()) && visited == visits)

@@ -29,12 +29,9 @@ const QList<LineKind> dependOnDesktop = {
 class RunnerTest : public WindowTest {
 protected:
     void run(const QStringList& lines) {
-        window->List2->clear();
-        window->List2->addItems(lines);
+        setProgram(lines);
         window->Command1_Click();
     }
-
-    QString hostFile(const QString& name) const { return fake.driveRoot('C') + '/' + name; }
 };
 
 } // namespace
@@ -88,22 +85,22 @@ TEST_F(RunnerTest, EveryLineKindSendsWaitsOrEndsAsItSays) {
         fake.processEnd.ends = 0;
         fake.clock.waitedMs = 0;
         fake.clipboard.content = "from the clipboard";
-        writeFile(hostFile("paste.txt"), "first line\r\nsecond line\r\n");
-        writeFile(hostFile("a.txt"), "alpha");
+        writeFile(onC("paste.txt"), "first line\r\nsecond line\r\n");
+        writeFile(onC("a.txt"), "alpha");
         for (const char* name : {"close.txt", "CLOSE.TXT"})
-            QFile::remove(hostFile(name));
+            QFile::remove(onC(name));
         // What the desktop does while a line waits: first the wrong case, then the right one.
         int polls = 0;
         fake.clock.onWait = [&] {
             if (++polls == 1)
                 fake.clipboard.content = "total: 12";
             if (polls == 2)
-                writeFile(hostFile("CLOSE.TXT"), "");
+                writeFile(onC("CLOSE.TXT"), "");
             if (polls == 3)
                 fake.clipboard.content = "Total: 12";
             if (polls == 5) {
-                QFile::remove(hostFile("CLOSE.TXT"));
-                writeFile(hostFile("close.txt"), "");
+                QFile::remove(onC("CLOSE.TXT"));
+                writeFile(onC("close.txt"), "");
             }
         };
         run(row.program);
