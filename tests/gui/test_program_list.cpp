@@ -21,8 +21,7 @@ TEST_F(EditorTest, InsertionsGoAboveTheBlueLineOrAtTheEndInTheUsersOrder) {
         QStringList program;
         int blueLine;
         QString prompt; // of the dialog panel
-        QStringList inserted;
-        QStringList expected;
+        QStringList inserted, expected;
         int blueAfter;
         const char* reason;
     };

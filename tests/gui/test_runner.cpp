@@ -38,9 +38,7 @@ protected:
 
 TEST_F(RunnerTest, EveryLineKindSendsWaitsOrEndsAsItSays) {
     struct Row {
-        QStringList program;
-        QStringList sent;
-        QStringList boxes;
+        QStringList program, sent, boxes;
         int ends;
         qint64 waitedMs;
         const char* reason;
