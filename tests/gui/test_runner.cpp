@@ -42,6 +42,10 @@ TEST_F(RunnerTest, EveryLineKindSendsWaitsOrEndsAsItSays) {
         int ends;
         qint64 waitedMs;
         const char* reason;
+        QDateTime start = {}; // of a timer line: Monday 2026-12-07 and a time
+    };
+    const auto monday = [](int hour, int minute, int second = 0) {
+        return QDateTime(QDate(2026, 12, 7), QTime(hour, minute, second));
     };
     const Row rows[] = {
         Row({}, {}, {"You have not written or loaded a program to run."}, 0, 0, "empty program"),
@@ -66,6 +70,13 @@ TEST_F(RunnerTest, EveryLineKindSendsWaitsOrEndsAsItSays) {
             {lineError(2, noPasteFile), general}, 0, 0, "erased"),
         Row({"{File Wait}C:\\close.txt"}, {}, {}, 0, 5 * 2000, "polls for the name in its case"),
         Row({"{Clip Wait}  Total  "}, {}, {}, 0, 3 * 2000, "polls for the text in its case"),
+        // Dates are polled every 20 seconds; days first by day, then at each new minute.
+        Row({"{DATE}2026 - December, 7   3:30 PM", "a"}, {"a"}, {}, 0, 0, "a moment reached",
+            monday(16, 0)),
+        Row({"{DATE}2026 - December, 7   4:58:20 PM", "a"}, {"a"}, {}, 0, 58 * 60'000,
+            "the minute of the date", monday(16, 0)),
+        Row({"{DAYS}Tuesdays, 0:05", "a"}, {"a"}, {}, 0, 2 * 20'000 + 50'000 + 4 * 60'000,
+            "the day, then the time", monday(23, 59, 30)),
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.reason);
@@ -82,6 +93,8 @@ TEST_F(RunnerTest, EveryLineKindSendsWaitsOrEndsAsItSays) {
         };
         fake.processEnd.ends = 0;
         fake.clock.waitedMs = 0;
+        if (row.start.isValid())
+            fake.clock.wallClock = row.start;
         fake.clipboard.content = "from the clipboard";
         writeFile(onC("paste.txt"), "first line\r\nsecond line\r\n");
         writeFile(onC("a.txt"), "alpha");
@@ -118,41 +131,6 @@ TEST_F(RunnerTest, EveryLineKindSendsWaitsOrEndsAsItSays) {
             EXPECT_EQ(window->size(), QSize(400, 300));
             EXPECT_EQ(window->Text6->isHidden(), !row.program.isEmpty());
         }
-    }
-}
-
-TEST_F(RunnerTest, TimerLinesContinueOnceTheirMomentHasCome) {
-    // Days from Monday 2026-12-07; an invalid end: the line waits for ever.
-    const auto at = [](int day, int hour, int minute, int second = 0) {
-        return QDateTime(QDate(2026, 12, 7 + day), QTime(hour, minute, second));
-    };
-    const std::tuple<QString, QDateTime, QDateTime> rows[] = {
-        // line, start, earliest end
-        {"{DATE}2026 - December, 7   3:30 PM", at(0, 16, 0), at(0, 16, 0)},
-        {"{DATE}2026 - December, 7   4:58:20 PM", at(0, 16, 0), at(0, 16, 58)},
-        {"{DATE}2026 - December, 6   4:58 PM", at(0, 16, 0), {}},
-        {"{DAYS}Mondays,Fridays, 2:05:00 PM", at(1, 9, 0), at(4, 14, 5)},
-        {"{DAYS}Tuesdays, 0:05", at(0, 23, 59, 30), at(1, 0, 5)}};
-    for (const auto& [line, start, earliestEnd] : rows) {
-        SCOPED_TRACE(line.toStdString() + " from " + start.toString().toStdString());
-        fake.clock.wallClock = start;
-        fake.clock.waitedMs = 0;
-        fake.keystrokes.sent.clear();
-        fake.clock.onWait = [&] {
-            if (fake.clock.now() > start.addDays(8))
-                throw GaveUpWaiting{};
-        };
-        if (!earliestEnd.isValid()) {
-            EXPECT_THROW(run({line, "a"}), GaveUpWaiting);
-            EXPECT_TRUE(fake.keystrokes.sent.isEmpty());
-            continue;
-        }
-        run({line, "a"});
-        EXPECT_EQ(fake.keystrokes.sent, QStringList{"a"});
-        EXPECT_GE(fake.clock.now(), earliestEnd);
-        EXPECT_LT(fake.clock.now(), earliestEnd.addSecs(21));
-        EXPECT_EQ(fake.clock.waitedMs == 0, earliestEnd == start);
-        EXPECT_TRUE(fake.messages.asked.isEmpty());
     }
 }
 
