@@ -36,7 +36,6 @@ TEST_F(LineEditingTest, ADoubleClickDeletesTheLineAndUndoBringsItBack) {
         {"the middle line", {"a", "b", "c"}, 1, {"a", "c"}, 1, 1},
         {"the last line", {"a", "b", "c"}, 2, {"a", "b"}, -1, -1},
         {"the only line", {"a"}, 0, {}, -1, -1},
-        {"the first of two", {"a", "b"}, 0, {"b"}, 0, -1},
         {"an editable line leaves no edit open", {"a", "{Wait}10", "c"}, 1, {"a", "c"}, 1, 1, true},
         {"below the last line", {"a", "b"}, -1, {"a", "b"}, -1, -1},
     };
