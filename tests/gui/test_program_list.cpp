@@ -29,8 +29,6 @@ TEST_F(EditorTest, InsertionsGoAboveTheBlueLineOrAtTheEndInTheUsersOrder) {
     const Row rows[] = {
         Row(long80, -1, "", {"a", "b", "c"}, long80 + QStringList{"a", "b", "c"}, -1,
             "no blue line: the end, shown"),
-        Row({"l0", "l1", "l2", "l3"}, 2, "", {"A", "B"}, {"l0", "l1", "A", "B", "l2", "l3"}, 4,
-            "above the blue line"),
         Row({"l0", "l1"}, 0, "Some dialog prompt", {"new"}, {"new", "l0", "l1"}, 1,
             "the first line as blue line; a dialog prompt is cleared"),
         Row({"l0", "{Wait}10", "l2"}, 1, editPromptText, {"{Wait}20", "next"},
