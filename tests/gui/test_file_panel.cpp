@@ -74,8 +74,9 @@ TEST_F(FilePanelTest, OpeningLoadsTheFileOrKeepsTheProgram) {
         const bool opened = expected != QStringList{"old"};
         EXPECT_EQ(window->Command6->isVisible(), !opened);
         EXPECT_EQ(fake.messages.texts().contains(invalid), !opened);
-        if (opened)
+        if (opened) {
             EXPECT_EQ(window->Label25->text(), path);
+        }
         window->Command7_Click();
     }
 }
@@ -225,8 +226,9 @@ TEST_F(FilePanelTest, RenameAndDeleteFromTheMenu) {
         }
         EXPECT_EQ(textsOf(window->File1), row.listed);
         EXPECT_EQ(readFile(onC(folder + "A.TDX")), row.aContent);
-        if (row.listed == QStringList{"B.TDX"})
+        if (row.listed == QStringList{"B.TDX"}) {
             EXPECT_EQ(readFile(onC(folder + "B.TDX")), "a");
+        }
         EXPECT_FALSE(window->List7->isVisible() || window->Text11->isVisible());
     }
 }

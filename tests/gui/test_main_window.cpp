@@ -35,8 +35,9 @@ TEST_F(WindowTest, TheStartScreenOffersCreateHelpAndExit) {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Tandrel"));
     // Tab reaches no control of the editor.
     for (QWidget* child : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (!QStringList{"List8", "List9", "Text9"}.contains(child->objectName()))
+        if (!QStringList{"List8", "List9", "Text9"}.contains(child->objectName())) {
             EXPECT_FALSE(child->focusPolicy() & Qt::TabFocus) << child->objectName().toStdString();
+        }
     }
     expectHidden(window.get(), {"Picture1", "Text6", "Label1", "Label2", "Label19", "Label24"},
                  false);

@@ -47,8 +47,9 @@ TEST_F(EditorTest, InsertionsGoAboveTheBlueLineOrAtTheEndInTheUsersOrder) {
         for (const QString& line : row.inserted) {
             insert(line);
             // Every change takes the undo snapshot first.
-            if (line == row.inserted.first())
+            if (line == row.inserted.first()) {
                 EXPECT_EQ(textsOf(window->List6), row.program);
+            }
         }
         EXPECT_TRUE(window->Command9->isEnabled());
         EXPECT_EQ(backgroundOf(window->Command9), classicColour(PaletteColour::Yellow));

@@ -88,8 +88,9 @@ TEST_F(RunnerTest, EveryLineKindSendsWaitsOrEndsAsItSays) {
         fake.messages.asked.clear();
         fake.messages.script = QQueue<Answer>(QList<Answer>(50, Answer::Ok) << Answer::Cancel);
         fake.messages.whileShown = [&](const AskedBox& box) {
-            if (box.buttons == Buttons::OkCancel)
+            if (box.buttons == Buttons::OkCancel) {
                 EXPECT_EQ(window->windowTitle(), "MINE - Tandrel");
+            }
         };
         fake.processEnd.ends = 0;
         fake.clock.waitedMs = 0;

@@ -73,8 +73,9 @@ TEST_F(Startup, WindowsDriveDecidesHomeOrEndsTheProcess) {
         EXPECT_EQ(fake.processEnd.ends, ends ? 1 : 0);
         const QStringList boxes(ends ? 1 : 0, "If your main drive is not C, D,");
         EXPECT_EQ(cutTo(fake.messages.texts(), boxes), boxes);
-        if (!ends)
+        if (!ends) {
             EXPECT_EQ(window->globals.HomeDir, homeDir);
+        }
         EXPECT_EQ(QDir(fake.driveRoot('C') + "/TANDREL").exists(), homeDir.startsWith('C'));
     }
 }
@@ -136,8 +137,9 @@ TEST_F(Startup, TheArgumentInstallsUpdatesOrRemoves) {
         start(row.argument);
 
         EXPECT_EQ(cutTo(fake.messages.texts(), row.messages), row.messages);
-        if (row.argument.startsWith("/x", Qt::CaseInsensitive))
+        if (row.argument.startsWith("/x", Qt::CaseInsensitive)) {
             EXPECT_EQ(fake.messages.asked.first().title, "UNINSTALL Tandrel");
+        }
         const bool gone = row.messages.contains(removed) || row.messages.contains(byHand);
         EXPECT_EQ(fake.processEnd.ends, gone ? 1 : 0);
         EXPECT_EQ(fake.shortcuts.removed, gone ? QStringList(2, "Tandrel") : QStringList());
@@ -146,8 +148,9 @@ TEST_F(Startup, TheArgumentInstallsUpdatesOrRemoves) {
         for (const QString& survivor : row.survivors)
             EXPECT_TRUE(QFileInfo(host(survivor)).exists()) << survivor.toStdString();
         EXPECT_EQ(readFile(host(exe)) == readFile(executable), row.installs);
-        if (row.installs)
+        if (row.installs) {
             EXPECT_TRUE(QFileInfo(host(exe)).isExecutable());
+        }
         if (!row.installedBefore) {
             for (const SampleProgram& sample : samplePrograms())
                 EXPECT_EQ(files.read(sample.path), encodeProgram(sample.lines))
@@ -155,8 +158,9 @@ TEST_F(Startup, TheArgumentInstallsUpdatesOrRemoves) {
         } else if (!gone) {
             EXPECT_EQ(files.read(aSample.path), "stale") << "samples are written only once";
         }
-        if (linkOutside)
+        if (linkOutside) {
             EXPECT_EQ(readFile(host(outside)), "keep");
+        }
     }
 }
 
@@ -184,8 +188,9 @@ TEST(ScreenCheck, QuestionsAndModeChanges) {
         ASSERT_EQ(messages.asked.size(), answers.size());
         EXPECT_EQ(messages.unexpectedQuestions, 0);
         const QString said = QString("Your screen settings are %1 By %2.").arg(screen.width());
-        if (!answers.isEmpty())
+        if (!answers.isEmpty()) {
             EXPECT_TRUE(messages.asked[0].text.startsWith(said.arg(screen.height())));
+        }
     }
 }
 
