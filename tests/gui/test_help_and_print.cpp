@@ -11,17 +11,10 @@ QStringList indented(const QStringList& lines) {
     return printed;
 }
 
-class HelpTest : public WindowTest {
-protected:
-    void SetUp() override {
-        WindowTest::SetUp();
-        window->LoadHelpManual();
-    }
-};
-
 } // namespace
 
-TEST_F(HelpTest, GeometryFollowsTheFocusAndTheIndexSelectsTheTopicAfterLookingAhead) {
+TEST_F(WindowTest, HelpGeometryFollowsTheFocusAndTheIndexSelectsTheTopicAfterLookingAhead) {
+    window->LoadHelpManual();
     const QRect rest(120 / 15, 5740 / 15, 1575 / 15, 840 / 15);
     // The handler, the index's geometry and the text's width in twips after it.
     const std::tuple<void (Tandrel::*)(), QRect, int> steps[] = {
@@ -55,7 +48,7 @@ TEST_F(HelpTest, GeometryFollowsTheFocusAndTheIndexSelectsTheTopicAfterLookingAh
     }
 }
 
-TEST_F(HelpTest, PrintsTheChosenListIndented) {
+TEST(Print, PrintsTheChosenListIndented) {
     const struct {
         const char* name;
         Answer answer;
