@@ -4,14 +4,6 @@ using namespace tandrel;
 
 namespace {
 
-QList<int> selectedRowsOf(const QListWidget* list) {
-    QList<int> rows;
-    for (int row = 0; row < list->count(); ++row)
-        if (list->item(row)->isSelected())
-            rows << row;
-    return rows;
-}
-
 const QString daysPrompt = "DO NOT ENTER MANUALLY -- Select as many days as you wish.";
 const QString datePrompt = "DO NOT ENTER MANUALLY -- Select a year, month and day.";
 
@@ -20,18 +12,19 @@ const QDateTime sundayAfternoon(QDate(2026, 3, 29), QTime(14, 5, 0));
 
 } // namespace
 
-class TimerDialogTest : public EditorTest {
-protected:
-    QListWidget* list(const QString& name) const { return window->findChild<QListWidget*>(name); }
-
-    void clickEntry(const QString& name, int row) {
-        QListWidget* entries = list(name);
-        QTest::mouseClick(entries->viewport(), Qt::LeftButton, {},
-                          entries->visualItemRect(entries->item(row)).center());
-    }
-};
-
-TEST_F(TimerDialogTest, TimerLinesComeFromTheListsAndTheTimeOnly) {
+TEST_F(EditorTest, TimerLinesComeFromTheListsAndTheTimeOnly) {
+    const auto list = [this](const QString& name) { return window->findChild<QListWidget*>(name); };
+    const auto clickEntry = [&](const QString& name, int row) {
+        QTest::mouseClick(list(name)->viewport(), Qt::LeftButton, {},
+                          list(name)->visualItemRect(list(name)->item(row)).center());
+    };
+    const auto selectedRowsOf = [](const QListWidget* entries) {
+        QList<int> rows;
+        for (int row = 0; row < entries->count(); ++row)
+            if (entries->item(row)->isSelected())
+                rows << row;
+        return rows;
+    };
     using Opened = std::tuple<const char*, int, QList<int>>; // a list, its length, its selection
     struct Row {
         const char* reason;
