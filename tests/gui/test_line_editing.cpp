@@ -3,26 +3,13 @@
 
 using namespace tandrel;
 
-namespace {
-
-class LineEditingTest : public EditorTest {
-protected:
-    void SetUp() override {
-        EditorTest::SetUp();
-        insert("k"); // leaves the start prompt behind
-        setProgram({});
-    }
-
-    bool editOpen() const {
+TEST_F(EditorTest, ADoubleClickDeletesTheLineAndUndoBringsItBack) {
+    insert("k"); // leaves the start prompt behind
+    const auto editOpen = [this] {
         return !window->Text7->isHidden() && window->Command2->text() == "OK" &&
                window->Command8->text() == "Cancel This Edit" && window->Command1->isHidden() &&
                window->Command12->isHidden();
-    }
-};
-
-} // namespace
-
-TEST_F(LineEditingTest, ADoubleClickDeletesTheLineAndUndoBringsItBack) {
+    };
     struct Case {
         const char* reason;
         QStringList program;
