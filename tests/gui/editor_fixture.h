@@ -46,6 +46,12 @@ inline QByteArray readFile(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
+inline void selectEntry(QListWidget* list, const QString& text) {
+    const auto found = list->findItems(text, Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1) << text.toStdString();
+    list->setCurrentItem(found.first());
+}
+
 inline QStringList textsOf(const QListWidget* list) {
     QStringList result;
     for (int row = 0; row < list->count(); ++row)
@@ -57,6 +63,15 @@ inline QStringList textsOf(const QListWidget* list) {
 class WindowTest : public testing::Test {
 protected:
     void SetUp() override { window = std::make_unique<tandrel::Tandrel>(fake.platform()); }
+
+    QString onC(const QString& name) const { return fake.driveRoot('C') + '/' + name; }
+
+    void setProgram(const QStringList& program, int selected = -1) {
+        window->List2->clear();
+        window->List2->addItems(program);
+        if (selected >= 0)
+            window->List2->setCurrentRow(selected);
+    }
 
     tandrel::FakePlatform fake;
     std::unique_ptr<tandrel::Tandrel> window;
@@ -122,13 +137,6 @@ protected:
     int selectedRow() const {
         const QList<QListWidgetItem*> selected = window->List2->selectedItems();
         return selected.isEmpty() ? -1 : window->List2->row(selected.first());
-    }
-
-    void setProgram(const QStringList& program, int selected = -1) {
-        window->List2->clear();
-        window->List2->addItems(program);
-        if (selected >= 0)
-            window->List2->setCurrentRow(selected);
     }
 
     void insert(const QString& line) {

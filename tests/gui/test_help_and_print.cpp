@@ -11,17 +11,10 @@ QStringList indented(const QStringList& lines) {
     return printed;
 }
 
-class HelpTest : public WindowTest {
-protected:
-    void SetUp() override {
-        WindowTest::SetUp();
-        window->LoadHelpManual();
-    }
-};
-
 } // namespace
 
-TEST_F(HelpTest, GeometryFollowsTheFocus) {
+TEST_F(WindowTest, HelpGeometryFollowsTheFocusAndTheIndexSelectsTheTopicAfterLookingAhead) {
+    window->LoadHelpManual();
     const QRect rest(120 / 15, 5740 / 15, 1575 / 15, 840 / 15);
     // The handler, the index's geometry and the text's width in twips after it.
     const std::tuple<void (Tandrel::*)(), QRect, int> steps[] = {
@@ -35,9 +28,6 @@ TEST_F(HelpTest, GeometryFollowsTheFocus) {
         EXPECT_EQ(window->List8->geometry(), index) << textWidth;
         EXPECT_EQ(window->List9->width(), textWidth / 15) << textWidth;
     }
-}
-
-TEST_F(HelpTest, IndexClickSelectsTheTopicAfterLookingAhead) {
     // Near the end the look-ahead stops at the last line; an entry without a topic moves nothing.
     const std::pair<QString, QStringList> rows[] = {
         {"Warranty", {"<< END OF HELPS >>", "Warranty:"}},
@@ -50,67 +40,57 @@ TEST_F(HelpTest, IndexClickSelectsTheTopicAfterLookingAhead) {
         auto watch = QObject::connect(window->List9, &QListWidget::currentRowChanged, [&](int row) {
             visited << window->List9->item(row)->text();
         });
-        const auto found = window->List8->findItems(entry, Qt::MatchExactly);
-        ASSERT_EQ(found.size(), 1) << entry.toStdString();
-        window->List8->setCurrentItem(found.first());
+        selectEntry(window->List8, entry);
         window->List8_Click();
         QObject::disconnect(watch);
-        EXPECT_TRUE(window->Text9->isVisibleTo(window.get())) << entry.toStdString();
-        EXPECT_EQ(visited, visits) << entry.toStdString();
+        EXPECT_TRUE(window->Text9->isVisibleTo(window.get()) && visited == visits)
+            << entry.toStdString() << ": " << visited.join('|').toStdString();
     }
 }
 
-TEST_F(HelpTest, PrintsTheChosenListIndented) {
+TEST(Print, PrintsTheChosenListIndented) {
     const struct {
         const char* name;
         Answer answer;
         QStringList program;
-        QString failure = {}; // the printer's, when it does not accept the document
+        QString failure = {};    // the printer's, when it does not accept the document
+        bool clickAgain = false; // while the question is up, which waits for the first document
     } cases[] = {
         {"yes prints the program", Answer::Yes, {"{Run Program}/usr/bin/gedit", "a", ""}},
         {"empty program ends an empty document", Answer::Yes, {}},
         {"cancel prints nothing", Answer::Cancel, {"x"}},
         {"no: the manual, to a failing printer", Answer::No, {"x"}, "it did not accept the job."},
+        {"a second click gives a second document", Answer::Yes, {"a", "b"}, {}, true},
     };
     for (const auto& c : cases) {
         FakePlatform fake;
         Tandrel window(fake.platform());
         window.LoadHelpManual();
         window.List2->addItems(c.program);
-        fake.messages.willAnswer(c.answer);
+        const int clicks = c.clickAgain ? 2 : 1;
+        for (int click = 0; click < clicks; ++click)
+            fake.messages.willAnswer(c.answer);
         if (!c.failure.isEmpty())
             fake.printer.endResult = Status::failure(c.failure);
+        fake.messages.whileShown = [&, again = c.clickAgain](const AskedBox&) mutable {
+            if (std::exchange(again, false))
+                QMetaObject::invokeMethod(
+                    &window, [&] { window.Command12_Click(); }, Qt::QueuedConnection);
+        };
         window.Command12_Click();
-        QStringList messages = {
-            "YES to print your program - NO to print all help texts - CANCEL to abort print."};
+        SCOPED_TRACE(c.name);
+        QStringList messages(clicks, "YES to print your program - NO to print all help texts");
         if (!c.failure.isEmpty())
             messages << "Nothing was printed: " + c.failure;
-        ASSERT_EQ(fake.messages.texts(), messages) << c.name;
-        EXPECT_EQ(fake.messages.asked.first().buttons, Buttons::YesNoCancel) << c.name;
+        ASSERT_EQ(cutTo(fake.messages.texts(), messages), messages);
+        EXPECT_EQ(fake.messages.asked.first().buttons, Buttons::YesNoCancel);
         const QStringList expected = c.answer == Answer::No    ? indented(textsOf(window.List9))
                                      : c.answer == Answer::Yes ? indented(c.program)
                                                                : QStringList{};
-        EXPECT_EQ(fake.printer.lines, expected) << c.name;
-        EXPECT_EQ(fake.printer.documents, c.answer == Answer::Cancel ? 0 : 1) << c.name;
+        EXPECT_EQ(fake.printer.lines, c.clickAgain ? expected + expected : expected);
+        EXPECT_EQ(fake.printer.documents, c.answer == Answer::Cancel ? 0 : clicks);
         if (!fake.printer.lines.isEmpty()) {
-            EXPECT_EQ(std::pair(fake.printer.fontSize, fake.printer.bold), std::pair(8, false))
-                << c.name;
+            EXPECT_EQ(std::pair(fake.printer.fontSize, fake.printer.bold), std::pair(8, false));
         }
     }
-}
-
-// A click that arrives while a document is being sent waits for it instead of mixing lines.
-TEST_F(HelpTest, SecondClickDuringPrintingGivesASecondDocument) {
-    window->List2->addItems({"a", "b"});
-    fake.messages.willAnswer(Answer::Yes);
-    fake.messages.willAnswer(Answer::Yes);
-    bool clickedAgain = false;
-    fake.messages.whileShown = [&](const AskedBox&) {
-        if (!std::exchange(clickedAgain, true))
-            QMetaObject::invokeMethod(
-                window.get(), [this] { window->Command12_Click(); }, Qt::QueuedConnection);
-    };
-    window->Command12_Click();
-    EXPECT_EQ(fake.printer.documents, 2);
-    EXPECT_EQ(fake.printer.lines, indented({"a", "b", "a", "b"}));
 }

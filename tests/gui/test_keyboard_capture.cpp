@@ -40,7 +40,6 @@ TEST_F(TypingTest, EveryKeyPressBecomesOneLine) {
         TypingCase("Enter repeats; Backspace; Pause has a code but no row",
                    {{Key_Return}, {Key_Return}, {Key_Enter}, {Key_Pause}, {Key_Backspace}},
                    {"{ENTER}", "{ENTER}", "{ENTER}", "{BACKSPACE}"}),
-        TypingCase("space is announced", {{Key_Space}}, {" "}, {blankNotice}),
         TypingCase(
             "a character after a token replaces it",
             {{Key_Tab}, {Key_F16}, {Key_Left}, {Key_A}, {Key_ScrollLock}, {Key_1}, {Key_PageUp}},
@@ -53,6 +52,8 @@ TEST_F(TypingTest, EveryKeyPressBecomesOneLine) {
         TypingCase("Caps Lock Cancel", {{Key_CapsLock}}, {}, {capsQuestion}, {Answer::Cancel}),
         TypingCase("F10 last", {{Key_F10}, {Key_F10}}, {"x", "{F10}", "{F10}"}, {}, {}, {"x"}),
         TypingCase("F10, blue line", {{Key_F10}}, {"p", "{F10}", "q"}, {}, {}, {"p", "q"}, 1),
+        TypingCase("space is announced; a key typed meanwhile is one line of its own",
+                   {{Key_Space}}, {"{TAB}", " "}, {blankNotice}),
     };
     for (const TypingCase& row : cases) {
         SCOPED_TRACE(row.reason);
@@ -62,6 +63,10 @@ TEST_F(TypingTest, EveryKeyPressBecomesOneLine) {
         window->Text2->setFocus();
         fake.messages.asked.clear();
         fake.messages.script = QQueue<Answer>(row.answers);
+        fake.messages.whileShown = [](const AskedBox& box) {
+            if (box.text == blankNotice)
+                type({{Key_Tab}});
+        };
         type(row.strokes);
         EXPECT_EQ(lines(), row.expectedLines);
         EXPECT_EQ(cutTo(fake.messages.texts(), row.expectedBoxes), row.expectedBoxes);
@@ -71,81 +76,42 @@ TEST_F(TypingTest, EveryKeyPressBecomesOneLine) {
 }
 
 TEST_F(TypingTest, ModifierKeysOpenTheirDialogsWithTheTokenInTheField) {
-    struct Case {
-        const char* reason;
-        Qt::Key key;
-        Answers answers;
-        QString field;
-        qint64 pauseMs;
-        QString typingField;
+    // The key, the answers asked, the dialog's field, the pause, the typing field after.
+    const std::tuple<Qt::Key, Answers, QString, qint64, QString> cases[] = {
+        {Key_Shift, {Answer::Ok}, "{SHIFT}", 0, "k"},
+        {Key_Control, {}, "{CTRL}", 0, "k"},
+        {Key_Alt, {}, "{ALT}", 200, ""}, // empties the typing field, pauses twice
     };
-    const QList<Case> cases = {
-        {"Shift answered OK", Key_Shift, {Answer::Ok}, "{SHIFT}", 0, "k"},
-        {"Alt empties the typing field, pauses twice", Key_Alt, {}, "{ALT}", 200, ""},
-        {"Ctrl at once", Key_Control, {}, "{CTRL}", 0, "k"},
-    };
-    for (const Case& row : cases) {
-        SCOPED_TRACE(row.reason);
+    for (const auto& row : cases) {
+        const auto& [key, answers, field, pauseMs, typingField] = row;
+        SCOPED_TRACE(field.toStdString());
         window->Command5_Click();
         window->Text2->setText("k");
         const QStringList before = lines();
-        fake.messages.script = QQueue<Answer>(row.answers);
+        fake.messages.script = QQueue<Answer>(answers);
         const qint64 waited = fake.clock.waitedMs;
-        type({{row.key, {}, Stroke::Press}});
-        EXPECT_EQ(fake.clock.waitedMs - waited, row.pauseMs);
+        type({{key, {}, Stroke::Press}});
+        EXPECT_EQ(fake.clock.waitedMs - waited, pauseMs);
         EXPECT_EQ(lines(), before);
-        EXPECT_EQ(window->Text3->text(), row.field);
-        const QString name = row.field.mid(1, row.field.size() - 2);
+        EXPECT_EQ(window->Text3->text(), field);
+        const QString name = field.mid(1, field.size() - 2);
         EXPECT_TRUE(window->Label21->text().startsWith(
             "Enter the keys below that you want typed while I hold down the " + name + " key."));
         EXPECT_EQ(QApplication::focusWidget(), window->Text3);
-        EXPECT_EQ(window->Text2->text(), row.typingField);
-        type({{row.key, {}, Stroke::Release}});
+        EXPECT_EQ(window->Text2->text(), typingField);
+        type({{key, {}, Stroke::Release}});
     }
-}
-
-TEST_F(TypingTest, AltThenFThenInsertRecordsOneCombination) {
-    type({{Key_Alt}, {Key_F, Qt::ShiftModifier}});
+    // After Alt the first key chooses normal keys; the commit records the combination once.
+    type({{Key_F, Shift}});
     EXPECT_TRUE(window->Option1->isChecked());
-    QTest::mouseClick(window->Command4, Qt::LeftButton);
+    click(window->Command4);
     EXPECT_EQ(lines(), QStringList{"{ALT}F"});
 }
 
-TEST_F(TypingTest, TheFirstKeyRunsCreateWithoutItsQuestion) {
-    // On the start screen the list is emptied (after Create, typing keeps the program).
-    window = std::make_unique<Tandrel>(fake.platform());
-    showWindow();
-    setProgram({"old"});
-    window->Text2->setFocus();
-    fake.messages.asked.clear();
-    type({{Key_A}});
-    EXPECT_EQ(lines(), QStringList());
-    EXPECT_TRUE(fake.messages.asked.isEmpty());
-    EXPECT_TRUE(window->Picture1->isHidden());
-    EXPECT_EQ(window->Label4->text(), usagePromptText());
-    EXPECT_EQ(window->globals.SkipNewProgramQuestion, 0);
-}
-
-TEST_F(TypingTest, AKeyTypedWhileTheNoticeIsOpenIsRecordedOnce) {
-    fake.messages.whileShown = [](const AskedBox&) { type({{Key_X}}); };
-    window->Text2->selectAll();
-    type({{Key_Space}});
-    // The blank is inserted once, as typed, whatever the field holds after the notice.
-    EXPECT_EQ(lines().size(), 2);
-    EXPECT_EQ(lines().count(" "), 1);
-}
-
 // The modifier dialogs: the field records keys or lets them act, as the options say.
-class DialogFieldTest : public EditorTest {
-protected:
-    void SetUp() override {
-        EditorTest::SetUp();
-        window->Text3->setText("{ALT}");
-        window->ShowAltDialog();
-    }
-};
-
-TEST_F(DialogFieldTest, KeysActOrAreRecordedAsTheOptionsSay) {
+TEST_F(TypingTest, TheAltDialogsFieldRecordsOrPassesKeysAsTheOptionsSay) {
+    window->Text3->setText("{ALT}");
+    window->ShowAltDialog();
     // The option chosen (none: the first key chooses normal keys), the keys, the field after.
     using Row = std::tuple<QRadioButton * Tandrel::*, QList<Stroke>, QString, const char*>;
     const Row rows[] = {
@@ -177,22 +143,20 @@ TEST_F(DialogFieldTest, KeysActOrAreRecordedAsTheOptionsSay) {
         EXPECT_EQ(window->List2->count(), 0);
         EXPECT_EQ(QApplication::focusWidget(), window->Text3);
     }
-}
-
-TEST_F(DialogFieldTest, AltPassesThroughNormalKeysWhileItsEntersArrive) {
+    // Alt itself is recorded, then passes through normal keys while its Enters arrive.
+    window->Text3->setText("{ALT}");
     window->Option2->setChecked(true);
     QList<bool> normalDuringWaits;
     fake.clock.onWait = [&] { normalDuringWaits << window->Option1->isChecked(); };
+    const qint64 waited = fake.clock.waitedMs;
     type({{Key_Alt}});
     EXPECT_EQ(fake.keystrokes.sent, QStringList{"~~"});
     EXPECT_EQ(window->Text3->text(), "{ALT}{ALT}");
     EXPECT_EQ(normalDuringWaits, QList<bool>({true, true}));
     EXPECT_TRUE(window->Option2->isChecked());
-    EXPECT_EQ(fake.clock.waitedMs, 300);
-}
-
-TEST_F(DialogFieldTest, AnOptionClickedWhileThePanelIsClosedReturnsToTyping) {
+    EXPECT_EQ(fake.clock.waitedMs - waited, 300);
+    // An option clicked while the panel is closed returns to typing.
     window->Command5_Click();
-    QTest::mouseClick(window->Option2, Qt::LeftButton);
+    QTest::mouseClick(window->Option1, Qt::LeftButton);
     EXPECT_EQ(QApplication::focusWidget(), window->Text2);
 }

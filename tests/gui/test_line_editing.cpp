@@ -3,26 +3,13 @@
 
 using namespace tandrel;
 
-namespace {
-
-class LineEditingTest : public EditorTest {
-protected:
-    void SetUp() override {
-        EditorTest::SetUp();
-        insert("k"); // leaves the start prompt behind
-        setProgram({});
-    }
-
-    bool editOpen() const {
+TEST_F(EditorTest, ADoubleClickDeletesTheLineAndUndoBringsItBack) {
+    insert("k"); // leaves the start prompt behind
+    const auto editOpen = [this] {
         return !window->Text7->isHidden() && window->Command2->text() == "OK" &&
                window->Command8->text() == "Cancel This Edit" && window->Command1->isHidden() &&
                window->Command12->isHidden();
-    }
-};
-
-} // namespace
-
-TEST_F(LineEditingTest, ADoubleClickDeletesTheLineAndUndoBringsItBack) {
+    };
     struct Case {
         const char* reason;
         QStringList program;
@@ -30,19 +17,35 @@ TEST_F(LineEditingTest, ADoubleClickDeletesTheLineAndUndoBringsItBack) {
         QStringList expectedLines;
         int expectedBlueLine;
         int expectedBlueAfterUndo; // two lines or fewer select nothing
+        bool editable = false;     // a second slow click opens it, a third ends the edit
     };
     const QList<Case> cases = {
         {"the middle line", {"a", "b", "c"}, 1, {"a", "c"}, 1, 1},
         {"the last line", {"a", "b", "c"}, 2, {"a", "b"}, -1, -1},
         {"the only line", {"a"}, 0, {}, -1, -1},
-        {"the first of two", {"a", "b"}, 0, {"b"}, 0, -1},
-        {"an editable line leaves no edit open", {"a", "{Wait}10", "c"}, 1, {"a", "c"}, 1, 1},
+        {"an editable line leaves no edit open", {"a", "{Wait}10", "c"}, 1, {"a", "c"}, 1, 1, true},
         {"below the last line", {"a", "b"}, -1, {"a", "b"}, -1, -1},
     };
     for (const Case& row : cases) {
         SCOPED_TRACE(row.reason);
         setProgram(row.program);
         window->globals.LastClickedLine = -1;
+        if (row.row >= 0) {
+            clickLine(row.row);
+            EXPECT_FALSE(editOpen()) << "the first click only moves the blue line";
+            EXPECT_EQ(selectedRow(), row.row);
+            clickLine(row.row);
+            EXPECT_EQ(editOpen(), row.editable);
+            if (row.editable) {
+                EXPECT_EQ(window->Text7->text(), row.program[row.row]);
+                EXPECT_EQ(window->Label21->text(), editPromptText);
+                EXPECT_EQ(backgroundOf(window->Command8), QColor(255, 162, 162));
+            }
+            clickLine(row.row);
+            EXPECT_FALSE(editOpen());
+            setProgram(row.program);
+            window->globals.LastClickedLine = -1;
+        }
         // As the platform reports a double click: press, release, press, double click, release.
         QWidget* viewport = window->List2->viewport();
         const QPoint at =
@@ -68,32 +71,5 @@ TEST_F(LineEditingTest, ADoubleClickDeletesTheLineAndUndoBringsItBack) {
         window->List2->addItem("later");
         window->Command9_Click(); // a second UNDO has nothing to restore
         EXPECT_EQ(lines(), row.program + QStringList{"later"});
-    }
-}
-
-TEST_F(LineEditingTest, ASecondSlowClickOpensOnlyEditableLines) {
-    // A wait line and a note anywhere in the line open; a lower-case note and keys do not.
-    const std::pair<QString, bool> cases[] = {{"{Wait}10", true},
-                                              {"x {Note} y", true},
-                                              {"x {note} y", false},
-                                              {"{ENTER}", false},
-                                              {"a", false}};
-    for (const auto& [line, opens] : cases) {
-        SCOPED_TRACE(line.toStdString());
-        setProgram({"first", line, "last"});
-        window->globals.LastClickedLine = -1;
-        clickLine(1);
-        EXPECT_FALSE(editOpen()) << "the first click only moves the blue line";
-        EXPECT_EQ(selectedRow(), 1);
-        clickLine(1);
-        EXPECT_EQ(editOpen(), opens);
-        if (opens) {
-            EXPECT_EQ(window->Text7->text(), line);
-            EXPECT_EQ(window->Label21->text(), editPromptText);
-            EXPECT_EQ(backgroundOf(window->Command8), QColor(255, 162, 162));
-        }
-        clickLine(1); // a third click ends the edit
-        EXPECT_FALSE(editOpen());
-        EXPECT_EQ(QApplication::focusWidget(), window->Text2);
     }
 }

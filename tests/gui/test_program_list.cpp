@@ -21,8 +21,7 @@ TEST_F(EditorTest, InsertionsGoAboveTheBlueLineOrAtTheEndInTheUsersOrder) {
         QStringList program;
         int blueLine;
         QString prompt; // of the dialog panel
-        QStringList inserted;
-        QStringList expected;
+        QStringList inserted, expected;
         int blueAfter;
         const char* reason;
     };
@@ -30,14 +29,14 @@ TEST_F(EditorTest, InsertionsGoAboveTheBlueLineOrAtTheEndInTheUsersOrder) {
     const Row rows[] = {
         Row(long80, -1, "", {"a", "b", "c"}, long80 + QStringList{"a", "b", "c"}, -1,
             "no blue line: the end, shown"),
-        Row({"l0", "l1", "l2", "l3"}, 2, "", {"A", "B"}, {"l0", "l1", "A", "B", "l2", "l3"}, 4,
-            "above the blue line"),
         Row({"l0", "l1"}, 0, "Some dialog prompt", {"new"}, {"new", "l0", "l1"}, 1,
             "the first line as blue line; a dialog prompt is cleared"),
         Row({"l0", "{Wait}10", "l2"}, 1, editPromptText, {"{Wait}20", "next"},
             {"l0", "{Wait}20", "l2", "next"}, -1,
             "the edit prompt replaces the blue line, then the end"),
     };
+    ASSERT_EQ(window->Label4->text(), startPromptText);
+    ASSERT_NE(window->Label4->font().pointSizeF(), 8);
     for (const Row& row : rows) {
         SCOPED_TRACE(row.reason);
         setProgram(row.program, row.blueLine);
@@ -51,9 +50,9 @@ TEST_F(EditorTest, InsertionsGoAboveTheBlueLineOrAtTheEndInTheUsersOrder) {
             if (line == row.inserted.first()) {
                 EXPECT_EQ(textsOf(window->List6), row.program);
             }
-            EXPECT_TRUE(window->Command9->isEnabled());
-            EXPECT_EQ(backgroundOf(window->Command9), classicColour(PaletteColour::Yellow));
         }
+        EXPECT_TRUE(window->Command9->isEnabled());
+        EXPECT_EQ(backgroundOf(window->Command9), classicColour(PaletteColour::Yellow));
         EXPECT_EQ(lines(), row.expected);
         EXPECT_EQ(selectedRow(), row.blueAfter);
         EXPECT_EQ(window->Label21->text(), QString());
@@ -65,21 +64,13 @@ TEST_F(EditorTest, InsertionsGoAboveTheBlueLineOrAtTheEndInTheUsersOrder) {
         EXPECT_EQ(window->globals.LastClickedLine, 7);
         EXPECT_EQ(backgroundOf(window->Command3), designBarColour);
         expectTyping();
+        // The first insertion switched the prompt; later ones leave it alone.
+        EXPECT_TRUE(window->Label4->text().startsWith(
+            "Click on a line below to insert programming at that line." + QString(47, ' ')));
+        EXPECT_EQ(window->Label4->font().pointSizeF(), 8);
+        EXPECT_EQ(window->Label4->text().count(" changed elsewhere"), &row - rows);
+        window->Label4->setText(window->Label4->text() + " changed elsewhere");
     }
-}
-
-TEST_F(EditorTest, TheFirstInsertionSwitchesThePromptOnce) {
-    ASSERT_EQ(window->Label4->text(), startPromptText);
-    ASSERT_NE(window->Label4->font().pointSizeF(), 8);
-    insert("a");
-    EXPECT_TRUE(window->Label4->text().startsWith(
-        "Click on a line below to insert programming at that line." + QString(47, ' ')));
-    EXPECT_EQ(window->Label4->font().pointSizeF(), 8);
-
-    // Later insertions leave the prompt alone.
-    window->Label4->setText("changed elsewhere");
-    insert("b");
-    EXPECT_EQ(window->Label4->text(), "changed elsewhere");
 }
 
 TEST_F(EditorTest, TheBarAndAClickOnALineMoveTheInsertionPoint) {
@@ -87,28 +78,24 @@ TEST_F(EditorTest, TheBarAndAClickOnALineMoveTheInsertionPoint) {
     setProgram(numbered(80).replaceInStrings("{Note}", ""), 3);
     window->List2->scrollToTop();
     click(window->Command3);
-    EXPECT_EQ(selectedRow(), -1);
     EXPECT_TRUE(lastLineInView());
-    EXPECT_EQ(backgroundOf(window->Command3), classicColour(PaletteColour::LightCyan));
-
-    // The last line as blue line leaves the bar as it is.
-    clickLine(79);
-    EXPECT_EQ(selectedRow(), 79);
-    EXPECT_EQ(window->globals.LastClickedLine, 79);
-    EXPECT_EQ(backgroundOf(window->Command3), classicColour(PaletteColour::LightCyan));
-
+    // The blue line, the last clicked line and the bar's colour after each step.
+    const auto expectState = [&](int blue, PaletteColour bar) {
+        EXPECT_EQ(std::pair(selectedRow(), int(window->globals.LastClickedLine)),
+                  std::pair(blue, blue));
+        EXPECT_EQ(backgroundOf(window->Command3), classicColour(bar));
+    };
+    expectState(-1, PaletteColour::LightCyan);
+    clickLine(79); // the last line as blue line leaves the bar as it is
+    expectState(79, PaletteColour::LightCyan);
     clickLine(1);
-    EXPECT_EQ(window->globals.LastClickedLine, 1);
-    EXPECT_EQ(backgroundOf(window->Command3), classicColour(PaletteColour::LightGreen));
+    expectState(1, PaletteColour::LightGreen);
     expectTyping();
     insert("new");
     EXPECT_EQ(lines().mid(0, 3), QStringList({"line 1", "new", "line 2"}));
-
     // Control-click takes the selection away again: the insertion point is the end.
     clickLine(2, Qt::ControlModifier);
-    EXPECT_EQ(selectedRow(), -1);
-    EXPECT_EQ(window->globals.LastClickedLine, -1);
-    EXPECT_EQ(backgroundOf(window->Command3), classicColour(PaletteColour::LightCyan));
+    expectState(-1, PaletteColour::LightCyan);
 }
 
 TEST_F(EditorTest, OneClickLinesGoThroughTheCommonInsertion) {

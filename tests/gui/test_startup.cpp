@@ -61,25 +61,22 @@ TEST_F(Startup, WindowsDriveDecidesHomeOrEndsTheProcess) {
         {{}, "", "no WINDOWS on C to J"},
     };
     for (const auto& [windowsOn, homeDir, reason] : rows) {
-        for (const QChar letter : {'c', 'd'}) {
-            QDir(fake.root.path() + "/drive_" + letter).removeRecursively();
-            QDir(fake.root.path()).mkpath(QString("drive_") + letter);
+        SCOPED_TRACE(reason);
+        for (const QChar letter : {'C', 'D'}) {
+            QDir(fake.driveRoot(letter)).removeRecursively();
+            QDir(fake.driveRoot(letter)).mkpath(windowsOn.contains(letter) ? "WINDOWS" : ".");
         }
-        for (const QString& letter : windowsOn)
-            QDir(fake.driveRoot(letter[0])).mkpath("WINDOWS");
         fake.messages.asked.clear();
         fake.processEnd.ends = 0;
         start("");
         const bool ends = homeDir.isEmpty();
-        EXPECT_EQ(fake.processEnd.ends, ends ? 1 : 0) << reason;
-        const QStringList boxes =
-            ends ? QStringList{"If your main drive is not C, D,"} : QStringList{};
-        EXPECT_EQ(cutTo(fake.messages.texts(), boxes), boxes) << reason;
+        EXPECT_EQ(fake.processEnd.ends, ends ? 1 : 0);
+        const QStringList boxes(ends ? 1 : 0, "If your main drive is not C, D,");
+        EXPECT_EQ(cutTo(fake.messages.texts(), boxes), boxes);
         if (!ends) {
-            EXPECT_EQ(window->globals.HomeDir, homeDir) << reason;
+            EXPECT_EQ(window->globals.HomeDir, homeDir);
         }
-        EXPECT_EQ(QDir(fake.driveRoot('C') + "/TANDREL").exists(), homeDir.startsWith('C'))
-            << reason;
+        EXPECT_EQ(QDir(fake.driveRoot('C') + "/TANDREL").exists(), homeDir.startsWith('C'));
     }
 }
 
@@ -87,14 +84,17 @@ TEST_F(Startup, TheArgumentInstallsUpdatesOrRemoves) {
     const QString question = "UNINSTALL will REMOVE ALL Tandrel programs";
     const QString removed = "The Tandrel program has been removed along";
     const QString byHand = "The Please manually remove the (your drive)";
+    // The argument; whether installed before (then the installed program and a sample are
+    // made stale); the answer to the uninstall question; the messages; whether the program and
+    // its two shortcuts are installed; the undeletable file; what survives on drive C.
     struct Row {
         QString argument;
-        bool installedBefore; // then the installed program and a sample are made stale
-        Answer answer;        // to the uninstall question
+        bool installedBefore;
+        Answer answer;
         QStringList messages;
-        bool installs; // the program and its two shortcuts
+        bool installs;
         QString stuckName;
-        QStringList survivors; // on drive C, after a removal; an undeletable file stops no other
+        QStringList survivors;
         const char* reason;
     };
     const QString readMe = "/TANDREL/PROGRAMS/Read Me", link = "/TANDREL/outside-link";
@@ -187,11 +187,9 @@ TEST(ScreenCheck, QuestionsAndModeChanges) {
         EXPECT_EQ(changes, expected);
         ASSERT_EQ(messages.asked.size(), answers.size());
         EXPECT_EQ(messages.unexpectedQuestions, 0);
+        const QString said = QString("Your screen settings are %1 By %2.").arg(screen.width());
         if (!answers.isEmpty()) {
-            EXPECT_TRUE(
-                messages.asked[0].text.startsWith(QString("Your screen settings are %1 By %2.")
-                                                      .arg(screen.width())
-                                                      .arg(screen.height())));
+            EXPECT_TRUE(messages.asked[0].text.startsWith(said.arg(screen.height())));
         }
     }
 }
