@@ -24,13 +24,6 @@ void startQuietly(QProcess& process, const QString& program, const QStringList& 
     process.start(program, arguments);
 }
 
-void stop(QProcess& process) {
-    process.terminate();
-    if (!process.waitForFinished(2000))
-        process.kill();
-    process.waitForFinished();
-}
-
 // A property of 32-bit items (windows, atoms, cardinals); empty when the window has none.
 std::vector<unsigned long> property(Display* display, Window window, const char* name, Atom type) {
     Atom actualType = 0;
@@ -46,8 +39,7 @@ std::vector<unsigned long> property(Display* display, Window window, const char*
 }
 
 bool lists(Display* display, Window window, const char* name, Atom type, unsigned long item) {
-    const auto items = property(display, window, name, type);
-    return std::count(items.begin(), items.end(), item) > 0;
+    return std::ranges::count(property(display, window, name, type), item) > 0;
 }
 
 std::optional<qint64> pidOf(Display* display, Window window) {
@@ -57,28 +49,11 @@ std::optional<qint64> pidOf(Display* display, Window window) {
 
 // The manager has set _NET_SUPPORTING_WM_CHECK on the root to a window that names itself.
 bool managerAnnounced(Display* display) {
-    const auto named = [&](Window window) {
-        const auto check = property(display, window, "_NET_SUPPORTING_WM_CHECK", XA_WINDOW);
-        return check.size() == 1 ? Window(check[0]) : Window(0);
+    const auto check = [&](Window window) {
+        return property(display, window, "_NET_SUPPORTING_WM_CHECK", XA_WINDOW);
     };
-    const Window supporting = named(DefaultRootWindow(display));
-    return supporting != 0 && named(supporting) == supporting;
-}
-
-// A map request between the manager's announcing itself and its handling them is lost. It is
-// ready once it takes on a window of ours, mapped again until it does, and gone again.
-bool managesWindows(Display* display) {
-    const Window root = DefaultRootWindow(display);
-    const Window trial = XCreateSimpleWindow(display, root, 0, 0, 10, 10, 0, 0, 0);
-    const auto listed = [&] { return lists(display, root, "_NET_CLIENT_LIST", XA_WINDOW, trial); };
-    const bool managed = awaitCondition([&] {
-        XMapWindow(display, trial);
-        XSync(display, False);
-        return awaitCondition(listed, 1000);
-    });
-    XDestroyWindow(display, trial);
-    XSync(display, False);
-    return managed && awaitCondition([&] { return !listed(); });
+    const auto supporting = check(DefaultRootWindow(display));
+    return supporting.size() == 1 && check(supporting[0]) == supporting;
 }
 
 std::vector<Window> childrenOf(Display* display, Window window, Window* parent = nullptr) {
@@ -116,26 +91,38 @@ X11Session::X11Session(Manager manager) {
     QByteArray number;
     while (!number.endsWith('\n') && server_.waitForReadyRead(e2eDeadlineMs))
         number += server_.readAllStandardOutput();
-    if (!number.endsWith('\n')) {
-        error = QStringLiteral("Xvfb did not start: ") + server_.errorString();
-        return;
-    }
-    display = u':' + QString::fromLatin1(number.trimmed());
-    qputenv("DISPLAY", display.toLocal8Bit());
-    if (manager != Manager::Openbox)
+    qputenv("DISPLAY", ':' + number.trimmed());
+    ready = number.endsWith('\n');
+    if (!ready || manager != Manager::Openbox)
         return;
     manager_.setStandardOutputFile(QProcess::nullDevice());
     startQuietly(manager_, QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
     Display* x = XOpenDisplay(nullptr);
-    if (!x || !awaitCondition([&] { return managerAnnounced(x); }) || !managesWindows(x))
-        error = QStringLiteral("openbox did not start: ") + manager_.errorString();
-    if (x)
-        XCloseDisplay(x);
+    if (!(ready = x && awaitCondition([&] { return managerAnnounced(x); })))
+        return;
+    // A map request between the manager's announcing itself and its handling them is lost. It is
+    // ready once it takes on a window of ours, mapped again until it does, and gone again.
+    const Window root = DefaultRootWindow(x);
+    const Window trial = XCreateSimpleWindow(x, root, 0, 0, 10, 10, 0, 0, 0);
+    const auto listed = [&] { return lists(x, root, "_NET_CLIENT_LIST", XA_WINDOW, trial); };
+    ready = awaitCondition([&] {
+        XMapWindow(x, trial);
+        XSync(x, False);
+        return awaitCondition(listed, 1000);
+    });
+    XDestroyWindow(x, trial);
+    XSync(x, False);
+    ready = ready && awaitCondition([&] { return !listed(); });
+    XCloseDisplay(x);
 }
 
 X11Session::~X11Session() {
-    stop(manager_);
-    stop(server_);
+    for (QProcess* process : {&manager_, &server_}) {
+        process->terminate();
+        if (!process->waitForFinished(2000))
+            process->kill();
+        process->waitForFinished();
+    }
 }
 
 X11Probe::X11Probe()
@@ -283,16 +270,6 @@ TargetRecord readTargetRecord(const QString& path) {
         QJsonDocument::fromJson(file.open(QIODevice::ReadOnly) ? file.readAll() : "").object();
     return {object["text"].toString(), object["keys"].toVariant().toStringList(),
             object["active"].toBool(), object["pid"].toInteger()};
-}
-
-TargetRecord
-TargetWindow::awaitRecord(const std::function<bool(const TargetRecord&)>& condition) const {
-    TargetRecord last;
-    awaitCondition([&] {
-        last = record();
-        return last.pid != 0 && condition(last);
-    });
-    return last;
 }
 
 TargetWindow::TargetWindow(const QString& title, const QStringList& extraArguments)

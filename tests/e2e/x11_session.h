@@ -23,6 +23,14 @@ constexpr int e2eDeadlineMs = 30000;
 
 bool awaitCondition(const std::function<bool()>& condition, int timeoutMs = e2eDeadlineMs);
 
+// The latest value of read(), once holds(value) or at the deadline.
+template <typename Read, typename Holds>
+auto awaitValue(const Read& read, const Holds& holds, int timeoutMs = e2eDeadlineMs) {
+    decltype(read()) value{};
+    awaitCondition([&] { return holds(value = read()); }, timeoutMs);
+    return value;
+}
+
 // A private X server on a free display number (Xvfb -displayfd), optionally with openbox. While
 // it lives, DISPLAY names it in this process's environment; both end when it goes.
 class X11Session {
@@ -31,9 +39,8 @@ public:
 
     explicit X11Session(Manager manager);
     ~X11Session();
-    bool ready() const { return error.isEmpty(); }
 
-    QString display, error; // error: why the session could not be set up
+    bool ready = false;
 
 private:
     QProcess server_, manager_;
@@ -44,9 +51,7 @@ template <X11Session::Manager manager> class X11Fixture : public ::testing::Test
 protected:
     static void SetUpTestSuite() { session_ = std::make_unique<X11Session>(manager); }
     static void TearDownTestSuite() { session_.reset(); }
-    void SetUp() override {
-        ASSERT_TRUE(session_ && session_->ready()) << session_->error.toStdString();
-    }
+    void SetUp() override { ASSERT_TRUE(session_->ready) << "Xvfb or openbox did not start"; }
 
 private:
     static inline std::unique_ptr<X11Session> session_;
@@ -111,8 +116,10 @@ public:
     bool started() const { return started_; }
     qint64 pid() const { return process_.processId(); }
     TargetRecord record() const { return readTargetRecord(recordPath_); }
-    // The latest record, once the condition holds for it or at the deadline.
-    TargetRecord awaitRecord(const std::function<bool(const TargetRecord&)>& condition) const;
+    TargetRecord awaitRecord(const std::function<bool(const TargetRecord&)>& holds) const {
+        return awaitValue([this] { return record(); },
+                          [&](const TargetRecord& r) { return r.pid != 0 && holds(r); });
+    }
     static QString targetProgram() { return QStringLiteral(TANDREL_TARGET_PATH); }
 
 private:
