@@ -28,7 +28,7 @@ double millisecondsToWindow(X11Probe& probe, const QString& driveC, const QStrin
     tandrel.start(TANDREL_PATH, {});
     double result = -1;
     if (tandrel.waitForStarted(30'000) &&
-        awaitCondition([&] { return probe.windowOf(tandrel.processId()).has_value(); }, 60'000))
+        awaitCondition([&] { return probe.windowOf(tandrel.processId()) != 0; }, 60'000))
         result = elapsed.nsecsElapsed() / 1e6;
     tandrel.kill();
     tandrel.waitForFinished(30'000);

@@ -85,7 +85,7 @@ Result measure(const QString& expected, const std::function<void()>& type) {
         std::fprintf(stderr, "The target window did not start.\n");
         return {};
     }
-    probe.focus(*probe.windowOf(target.pid()));
+    probe.focus(probe.windowOf(target.pid()));
     target.awaitRecord([](const TargetRecord& r) { return r.active; });
     QElapsedTimer clock;
     clock.start();

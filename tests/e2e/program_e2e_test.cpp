@@ -88,7 +88,7 @@ protected:
         QFile::remove(path("program.txt"));
         start(tandrel, arguments);
         EXPECT_TRUE(probe.awaitManagedWindowOf(tandrel.processId(), 2 * e2eDeadlineMs));
-        return probe.windowOf(tandrel.processId()).value_or(0);
+        return probe.windowOf(tandrel.processId());
     }
 
     // The program under edit as the mirror has it comes to be the expected one.

@@ -26,7 +26,7 @@ protected:
         freeAtStart_ = probe_.freeKeycodeCount();
         target_ = std::make_unique<TargetWindow>(QStringLiteral("Typing"));
         ASSERT_TRUE(target_->started());
-        probe_.focus(*probe_.windowOf(target_->pid()));
+        probe_.focus(probe_.windowOf(target_->pid()));
         target_->awaitRecord([](const TargetRecord& r) { return r.active; });
     }
 

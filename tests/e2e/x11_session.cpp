@@ -14,7 +14,6 @@
 #include <X11/extensions/XTest.h>
 
 namespace tandrel::e2e {
-
 namespace {
 
 // Out of our process group, so that a terminal's Ctrl+C reaches only the test.
@@ -42,9 +41,9 @@ bool lists(Display* display, Window window, const char* name, Atom type, unsigne
     return std::ranges::count(property(display, window, name, type), item) > 0;
 }
 
-std::optional<qint64> pidOf(Display* display, Window window) {
+qint64 pidOf(Display* display, Window window) {
     const auto pid = property(display, window, "_NET_WM_PID", XA_CARDINAL);
-    return pid.size() == 1 ? std::optional(qint64(pid[0])) : std::nullopt;
+    return pid.size() == 1 ? qint64(pid[0]) : 0;
 }
 
 // The manager has set _NET_SUPPORTING_WM_CHECK on the root to a window that names itself.
@@ -161,29 +160,27 @@ int X11Probe::lockedGroup() {
     return state.locked_group;
 }
 
-std::optional<unsigned long> X11Probe::windowOf(qint64 pid) {
+unsigned long X11Probe::windowOf(qint64 pid) {
     // Clients are the root's children, or their children under a reparenting manager.
     for (Window top : childrenOf(display_, DefaultRootWindow(display_))) {
-        XWindowAttributes attributes{};
-        if (!XGetWindowAttributes(display_, top, &attributes) || attributes.map_state != IsViewable)
-            continue;
+        XWindowAttributes attributes{}; // left unmapped when the window has gone
+        XGetWindowAttributes(display_, top, &attributes);
         std::vector<Window> candidates = childrenOf(display_, top);
-        candidates.insert(candidates.begin(), top);
+        candidates.push_back(top);
         for (Window window : candidates)
-            if (pidOf(display_, window) == pid)
+            if (attributes.map_state == IsViewable && pidOf(display_, window) == pid)
                 return window;
     }
-    return std::nullopt;
+    return 0;
 }
 
 bool X11Probe::awaitManagedWindowOf(qint64 pid, int timeoutMs) {
     return awaitCondition(
         [&] {
-            const auto window = windowOf(pid);
-            if (!window || !managerAnnounced(display_))
-                return window.has_value();
-            return lists(display_, DefaultRootWindow(display_), "_NET_CLIENT_LIST_STACKING",
-                         XA_WINDOW, *window);
+            const Window window = windowOf(pid);
+            return window && (!managerAnnounced(display_) ||
+                              lists(display_, DefaultRootWindow(display_),
+                                    "_NET_CLIENT_LIST_STACKING", XA_WINDOW, window));
         },
         timeoutMs);
 }
@@ -199,8 +196,8 @@ qint64 X11Probe::focusedPid() {
     for (Window window = focusedWindow();
          window > PointerRoot && window != DefaultRootWindow(display_);
          childrenOf(display_, window, &window))
-        if (auto pid = pidOf(display_, window))
-            return *pid;
+        if (const qint64 pid = pidOf(display_, window))
+            return pid;
     return 0;
 }
 
@@ -225,11 +222,11 @@ void X11Probe::releaseKey(int keycode) {
 }
 
 void X11Probe::clickAt(qint64 pid, int x, int y, int clicks, unsigned button) {
-    const auto window = windowOf(pid);
-    ASSERT_TRUE(window.has_value()) << "no window to click";
+    const Window window = windowOf(pid);
+    ASSERT_NE(window, 0u) << "no window to click";
     int rootX = 0, rootY = 0;
     Window child = 0;
-    XTranslateCoordinates(display_, *window, DefaultRootWindow(display_), x, y, &rootX, &rootY,
+    XTranslateCoordinates(display_, window, DefaultRootWindow(display_), x, y, &rootX, &rootY,
                           &child);
     // The server waits the given milliseconds before it makes each press and release: a moment
     // after the move and between press and release, well inside the double-click time.

@@ -10,7 +10,6 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
-#include <optional>
 #include <vector>
 
 struct _XDisplay;
@@ -68,8 +67,8 @@ public:
     std::vector<int> keysDown();
     int freeKeycodeCount(); // keycodes with no symbol on them
     int lockedGroup();
-    // The viewable top-level client window of the process.
-    std::optional<unsigned long> windowOf(qint64 pid);
+    // The viewable top-level client window of the process, 0 for none.
+    unsigned long windowOf(qint64 pid);
     // Until the process's window is viewable and, under a window manager, on its client list:
     // the manager lists a window last when it takes one on, after mapping and focusing it.
     bool awaitManagedWindowOf(qint64 pid, int timeoutMs = e2eDeadlineMs);
