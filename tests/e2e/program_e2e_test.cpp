@@ -56,16 +56,11 @@ protected:
     void click(QPoint point, int clicks = 1, unsigned button = 1) {
         probe.clickAt(tandrel.processId(), point.x(), point.y(), clicks, button);
     }
-    void type(const QStringList& keysyms) {
-        for (const QString& keysym : keysyms)
-            probe.tapKey(keysym);
-    }
 
     static QString path(const QString& relative) { return drive_->filePath(relative); }
     static void write(const QString& name, const QByteArray& bytes) {
         QFile file(name);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size())
-            << name.toStdString();
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
     }
     static QString programs(const QString& name) {
         return path("drive_c/TANDREL/PROGRAMS/" + name);
@@ -135,7 +130,7 @@ protected:
 };
 
 // Lines reach the target, Run Program starts another, the waits end and {eXit} ends tandrel.
-TEST_F(ProgramE2E, ANamedProgramRunsInTheSmallRunWindowAndItsLinesReachTheTargets) {
+TEST_F(ProgramE2E, ANamedProgramRunsInTheSmallRunWindowIntoTheTargetsAndAHostPathIsRefused) {
     TargetWindow target("Target One");
     ASSERT_TRUE(target.started());
     const QString started = path("started.json");
@@ -178,13 +173,11 @@ TEST_F(ProgramE2E, ANamedProgramRunsInTheSmallRunWindowAndItsLinesReachTheTarget
               "Total: 12\n");
     clipboardOwner.kill();
     clipboardOwner.waitForFinished(e2eDeadlineMs);
-}
 
-// The name would reach a real file if it were taken loosely.
-TEST_F(ProgramE2E, AHostPathIsNoStoredProgramAndIsRefused) {
+    // A host path is no stored program: taken loosely, the name would reach a real file.
     write(path("MINE"), "q\r\n");
-    const Window window = startTandrel({path("MINE")});
-    answerBox(window, "The program you specified to run    '" + path("MINE") + "'");
+    answerBox(startTandrel({path("MINE")}),
+              "The program you specified to run    '" + path("MINE") + "'");
     expectProgram({}); // nothing is loaded
     EXPECT_EQ(tandrel.state(), QProcess::Running);
 }
@@ -219,7 +212,8 @@ TEST_F(ProgramE2E, RealKeysClicksAndAPasteMakeLinesAndAProgramSavedByClicksIsOnD
         << "xclip is missing or refused";
     click(typingField, 1, 2);
     expectProgram({"{Wait}10"});
-    type({"a", "1", "Return", "Tab", "Left", "F5", "Delete"});
+    for (const char* key : {"a", "1", "Return", "Tab", "Left", "F5", "Delete"})
+        probe.tapKey(key);
     // Shift asks; Escape answers Cancel, and Shift held with a letter types a capital.
     answerBox(window, "Press OK to insert the word '{SHIFT}'", "Escape", probe.pressKey("Shift_L"));
     const int heldShift = probe.pressKey("Shift_L");
@@ -232,7 +226,8 @@ TEST_F(ProgramE2E, RealKeysClicksAndAPasteMakeLinesAndAProgramSavedByClicksIsOnD
     // The path field proposes the programs directory; a click puts the caret at its end.
     click(saveButton);
     click(pathField);
-    type({"s", "a", "v", "e", "d"});
+    for (const char* key : {"s", "a", "v", "e", "d"})
+        probe.tapKey(key);
     click(panelButton);
     answerBox(window, "Your program has been saved in the file:  C:\\TANDREL\\PROGRAMS\\saved.TDX");
     QFile file(programs("saved.TDX"));

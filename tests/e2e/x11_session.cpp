@@ -248,19 +248,6 @@ void X11Probe::clickAt(qint64 pid, int x, int y, int clicks, unsigned button) {
     })) << "the window manager kept the click";
 }
 
-unsigned long X11Probe::createWindow(const QString& title, bool silentPing) {
-    const Window window =
-        XCreateSimpleWindow(display_, DefaultRootWindow(display_), 0, 0, 100, 100, 0, 0, 0);
-    XStoreName(display_, window, title.toLatin1().constData());
-    if (silentPing) {
-        Atom ping = XInternAtom(display_, "_NET_WM_PING", False);
-        XSetWMProtocols(display_, window, &ping, 1);
-        XMapRaised(display_, window);
-    }
-    XSync(display_, False);
-    return window;
-}
-
 TargetRecord readTargetRecord(const QString& path) {
     QFile file(path);
     const QJsonObject object =

@@ -82,9 +82,6 @@ public:
     void tapKey(const QString& keysymName) { releaseKey(pressKey(keysymName)); }
     // Clicks at a point of the process's window, paced so that two clicks make a double click.
     void clickAt(qint64 pid, int x, int y, int clicks = 1, unsigned button = 1);
-    // A top-level window with a title that is never mapped; or, for a session without a window
-    // manager, one mapped at once whose WM_PROTOCOLS lists _NET_WM_PING and never answers one.
-    unsigned long createWindow(const QString& title, bool silentPing = false);
     _XDisplay* display() const { return display_; }
 
 private:
