@@ -32,12 +32,11 @@ int pageCount(const QString& pdf) {
     return pages.match(run(QStringLiteral("pdfinfo"), {pdf})).captured(1).toInt();
 }
 
-void print(Printer& printer, const QStringList& lines) {
-    for (const QString& line : lines) {
-        printer.setFontSize(8);
-        printer.setBold(false);
+Status print(Printer& printer, const QStringList& lines) {
+    printer.setFontSize(8);
+    for (const QString& line : lines)
         printer.printLine(QString(15, u' ') + line);
-    }
+    return printer.endDocument();
 }
 
 const QStringList program = {"{Run Program}/usr/bin/gedit", "{Wait}20", "a", "{ENTER}"};
@@ -49,8 +48,7 @@ TEST(RealPrint, ManualReadsBackProgramAndManualReachTheQueueAsTwoJobsThenPrintin
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("manual.pdf"));
     QtPrinter toFile(pdf);
-    print(toFile, manual);
-    ASSERT_TRUE(toFile.endDocument().isOk());
+    ASSERT_TRUE(print(toFile, manual).isOk());
 
     // Blank lines and page breaks aside.
     QStringList readBack = run(QStringLiteral("pdftotext"), {"-layout", pdf, "-"}).split(u'\n');
@@ -82,8 +80,7 @@ TEST(RealPrint, ManualReadsBackProgramAndManualReachTheQueueAsTwoJobsThenPrintin
     const qsizetype before = printedFiles().size();
     QtPrinter queue;
     for (const QStringList* lines : {&program, &manual}) {
-        print(queue, *lines);
-        const Status status = queue.endDocument();
+        const Status status = print(queue, *lines);
         EXPECT_TRUE(status.isOk()) << status.reason().toStdString();
     }
     // A job's file is complete once the queue has nothing left to do.
@@ -102,8 +99,7 @@ TEST(RealPrint, ManualReadsBackProgramAndManualReachTheQueueAsTwoJobsThenPrintin
              {"/nonexistent-folder/manual.pdf",
               "the printer \"/nonexistent-folder/manual.pdf\" could not be opened."}}) {
         QtPrinter printer(pdfFile);
-        print(printer, program);
-        const Status status = printer.endDocument();
+        const Status status = print(printer, program);
         EXPECT_FALSE(status.isOk()) << reason.toStdString();
         EXPECT_EQ(status.reason(), reason);
     }

@@ -15,6 +15,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <X11/Xlib.h>
+#undef Status // Xlib's, in the way of tandrel's
+
 namespace tandrel::e2e {
 namespace {
 
@@ -26,7 +29,7 @@ protected:
         freeAtStart_ = probe_.freeKeycodeCount();
         target_ = std::make_unique<TargetWindow>(QStringLiteral("Typing"));
         ASSERT_TRUE(target_->started());
-        probe_.focus(*probe_.windowOf(target_->pid()));
+        probe_.focus(probe_.windowOf(target_->pid()));
         target_->awaitRecord([](const TargetRecord& r) { return r.active; });
     }
 
@@ -61,7 +64,6 @@ TEST_F(X11KeystrokesTest, TypesTheNotationIntoTheFocusedWindow) {
         {"{+}{^}{%}{~}{[}{]}{{}{}}(x) 1/2=0.5;'\"`\\|<>?", "+^%~[]{}(x) 1/2=0.5;'\"`\\|<>?", {}},
         {"a~b{TAB}c{ENTER}", "a\nb\tc\n", {"a", "<Return>", "b", "<Tab>", "c", "<Return>"}},
         {"+(abc)xy{BACKSPACE}{LEFT}c{HOME}d{END}e", "dABCcxe", {}},
-        {"abc^az", "z", {"<Ctrl+A>", "z"}},
         {"é ü € ß Ж 中 É😀", "é ü € ß Ж 中 É😀", {}},
         {many, many, {}},
         {"{F5}{F13}{F16}{UP}{ESC}{DELETE}%{F4}^{F5}+",
@@ -106,7 +108,11 @@ TEST_F(X11KeystrokesTest, TypesOtherGroupsAndLevelThreeAndRestoresTheGroup) {
 TEST_F(X11KeystrokesTest, ClearsBindingsThatAProcessKilledMidSendLeftBehind) {
     // A window that advertises ping but never answers keeps the sender waiting with its
     // bindings in place, which is when it gets killed.
-    const unsigned long silent = probe_.createWindow(QStringLiteral("Silent"), true);
+    Display* x = probe_.display();
+    const Window silent = XCreateSimpleWindow(x, DefaultRootWindow(x), 0, 0, 100, 100, 0, 0, 0);
+    Atom ping = XInternAtom(x, "_NET_WM_PING", False);
+    XSetWMProtocols(x, silent, &ping, 1);
+    XMapRaised(x, silent);
     probe_.focus(silent);
     const pid_t child = ::fork();
     if (child == 0) {
@@ -141,7 +147,10 @@ TYPED_TEST(WindowsTest, ChoosesByExactTitleThenPrefixIgnoringCaseAndFailsWithout
     TargetWindow two(QStringLiteral("Target Two"));
     TargetWindow twoLonger(QStringLiteral("Target Two Extra"));
     ASSERT_TRUE(one.started() && two.started() && twoLonger.started());
-    this->probe_.createWindow(QStringLiteral("Hidden Window"));
+    Display* x = this->probe_.display(); // a window with a title that is never mapped
+    XStoreName(x, XCreateSimpleWindow(x, DefaultRootWindow(x), 0, 0, 9, 9, 0, 0, 0),
+               "Hidden Window");
+    XSync(x, False);
     // Exact though a longer title is on top, exact, a prefix (the topmost of all), not shown.
     const std::vector<std::pair<const char*, const TargetWindow*>> rows{
         {"target two", &two}, {"Target One", &one}, {"target", &one}, {"Hidden Window", nullptr}};

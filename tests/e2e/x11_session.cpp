@@ -14,7 +14,6 @@
 #include <X11/extensions/XTest.h>
 
 namespace tandrel::e2e {
-
 namespace {
 
 // Out of our process group, so that a terminal's Ctrl+C reaches only the test.
@@ -22,13 +21,6 @@ void startQuietly(QProcess& process, const QString& program, const QStringList& 
     process.setChildProcessModifier([] { ::setpgid(0, 0); });
     process.setStandardErrorFile(QProcess::nullDevice());
     process.start(program, arguments);
-}
-
-void stop(QProcess& process) {
-    process.terminate();
-    if (!process.waitForFinished(2000))
-        process.kill();
-    process.waitForFinished();
 }
 
 // A property of 32-bit items (windows, atoms, cardinals); empty when the window has none.
@@ -46,39 +38,21 @@ std::vector<unsigned long> property(Display* display, Window window, const char*
 }
 
 bool lists(Display* display, Window window, const char* name, Atom type, unsigned long item) {
-    const auto items = property(display, window, name, type);
-    return std::count(items.begin(), items.end(), item) > 0;
+    return std::ranges::count(property(display, window, name, type), item) > 0;
 }
 
-std::optional<qint64> pidOf(Display* display, Window window) {
+qint64 pidOf(Display* display, Window window) {
     const auto pid = property(display, window, "_NET_WM_PID", XA_CARDINAL);
-    return pid.size() == 1 ? std::optional(qint64(pid[0])) : std::nullopt;
+    return pid.size() == 1 ? qint64(pid[0]) : 0;
 }
 
 // The manager has set _NET_SUPPORTING_WM_CHECK on the root to a window that names itself.
 bool managerAnnounced(Display* display) {
-    const auto named = [&](Window window) {
-        const auto check = property(display, window, "_NET_SUPPORTING_WM_CHECK", XA_WINDOW);
-        return check.size() == 1 ? Window(check[0]) : Window(0);
+    const auto check = [&](Window window) {
+        return property(display, window, "_NET_SUPPORTING_WM_CHECK", XA_WINDOW);
     };
-    const Window supporting = named(DefaultRootWindow(display));
-    return supporting != 0 && named(supporting) == supporting;
-}
-
-// A map request between the manager's announcing itself and its handling them is lost. It is
-// ready once it takes on a window of ours, mapped again until it does, and gone again.
-bool managesWindows(Display* display) {
-    const Window root = DefaultRootWindow(display);
-    const Window trial = XCreateSimpleWindow(display, root, 0, 0, 10, 10, 0, 0, 0);
-    const auto listed = [&] { return lists(display, root, "_NET_CLIENT_LIST", XA_WINDOW, trial); };
-    const bool managed = awaitCondition([&] {
-        XMapWindow(display, trial);
-        XSync(display, False);
-        return awaitCondition(listed, 1000);
-    });
-    XDestroyWindow(display, trial);
-    XSync(display, False);
-    return managed && awaitCondition([&] { return !listed(); });
+    const auto supporting = check(DefaultRootWindow(display));
+    return supporting.size() == 1 && check(supporting[0]) == supporting;
 }
 
 std::vector<Window> childrenOf(Display* display, Window window, Window* parent = nullptr) {
@@ -116,26 +90,38 @@ X11Session::X11Session(Manager manager) {
     QByteArray number;
     while (!number.endsWith('\n') && server_.waitForReadyRead(e2eDeadlineMs))
         number += server_.readAllStandardOutput();
-    if (!number.endsWith('\n')) {
-        error = QStringLiteral("Xvfb did not start: ") + server_.errorString();
-        return;
-    }
-    display = u':' + QString::fromLatin1(number.trimmed());
-    qputenv("DISPLAY", display.toLocal8Bit());
-    if (manager != Manager::Openbox)
+    qputenv("DISPLAY", ':' + number.trimmed());
+    ready = number.endsWith('\n');
+    if (!ready || manager != Manager::Openbox)
         return;
     manager_.setStandardOutputFile(QProcess::nullDevice());
     startQuietly(manager_, QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
     Display* x = XOpenDisplay(nullptr);
-    if (!x || !awaitCondition([&] { return managerAnnounced(x); }) || !managesWindows(x))
-        error = QStringLiteral("openbox did not start: ") + manager_.errorString();
-    if (x)
-        XCloseDisplay(x);
+    if (!(ready = x && awaitCondition([&] { return managerAnnounced(x); })))
+        return;
+    // A map request between the manager's announcing itself and its handling them is lost. It is
+    // ready once it takes on a window of ours, mapped again until it does, and gone again.
+    const Window root = DefaultRootWindow(x);
+    const Window trial = XCreateSimpleWindow(x, root, 0, 0, 10, 10, 0, 0, 0);
+    const auto listed = [&] { return lists(x, root, "_NET_CLIENT_LIST", XA_WINDOW, trial); };
+    ready = awaitCondition([&] {
+        XMapWindow(x, trial);
+        XSync(x, False);
+        return awaitCondition(listed, 1000);
+    });
+    XDestroyWindow(x, trial);
+    XSync(x, False);
+    ready = ready && awaitCondition([&] { return !listed(); });
+    XCloseDisplay(x);
 }
 
 X11Session::~X11Session() {
-    stop(manager_);
-    stop(server_);
+    for (QProcess* process : {&manager_, &server_}) {
+        process->terminate();
+        if (!process->waitForFinished(2000))
+            process->kill();
+        process->waitForFinished();
+    }
 }
 
 X11Probe::X11Probe()
@@ -174,29 +160,27 @@ int X11Probe::lockedGroup() {
     return state.locked_group;
 }
 
-std::optional<unsigned long> X11Probe::windowOf(qint64 pid) {
+unsigned long X11Probe::windowOf(qint64 pid) {
     // Clients are the root's children, or their children under a reparenting manager.
     for (Window top : childrenOf(display_, DefaultRootWindow(display_))) {
-        XWindowAttributes attributes{};
-        if (!XGetWindowAttributes(display_, top, &attributes) || attributes.map_state != IsViewable)
-            continue;
+        XWindowAttributes attributes{}; // left unmapped when the window has gone
+        XGetWindowAttributes(display_, top, &attributes);
         std::vector<Window> candidates = childrenOf(display_, top);
-        candidates.insert(candidates.begin(), top);
+        candidates.push_back(top);
         for (Window window : candidates)
-            if (pidOf(display_, window) == pid)
+            if (attributes.map_state == IsViewable && pidOf(display_, window) == pid)
                 return window;
     }
-    return std::nullopt;
+    return 0;
 }
 
 bool X11Probe::awaitManagedWindowOf(qint64 pid, int timeoutMs) {
     return awaitCondition(
         [&] {
-            const auto window = windowOf(pid);
-            if (!window || !managerAnnounced(display_))
-                return window.has_value();
-            return lists(display_, DefaultRootWindow(display_), "_NET_CLIENT_LIST_STACKING",
-                         XA_WINDOW, *window);
+            const Window window = windowOf(pid);
+            return window && (!managerAnnounced(display_) ||
+                              lists(display_, DefaultRootWindow(display_),
+                                    "_NET_CLIENT_LIST_STACKING", XA_WINDOW, window));
         },
         timeoutMs);
 }
@@ -212,8 +196,8 @@ qint64 X11Probe::focusedPid() {
     for (Window window = focusedWindow();
          window > PointerRoot && window != DefaultRootWindow(display_);
          childrenOf(display_, window, &window))
-        if (auto pid = pidOf(display_, window))
-            return *pid;
+        if (const qint64 pid = pidOf(display_, window))
+            return pid;
     return 0;
 }
 
@@ -238,11 +222,11 @@ void X11Probe::releaseKey(int keycode) {
 }
 
 void X11Probe::clickAt(qint64 pid, int x, int y, int clicks, unsigned button) {
-    const auto window = windowOf(pid);
-    ASSERT_TRUE(window.has_value()) << "no window to click";
+    const Window window = windowOf(pid);
+    ASSERT_NE(window, 0u) << "no window to click";
     int rootX = 0, rootY = 0;
     Window child = 0;
-    XTranslateCoordinates(display_, *window, DefaultRootWindow(display_), x, y, &rootX, &rootY,
+    XTranslateCoordinates(display_, window, DefaultRootWindow(display_), x, y, &rootX, &rootY,
                           &child);
     // The server waits the given milliseconds before it makes each press and release: a moment
     // after the move and between press and release, well inside the double-click time.
@@ -264,35 +248,12 @@ void X11Probe::clickAt(qint64 pid, int x, int y, int clicks, unsigned button) {
     })) << "the window manager kept the click";
 }
 
-unsigned long X11Probe::createWindow(const QString& title, bool silentPing) {
-    const Window window =
-        XCreateSimpleWindow(display_, DefaultRootWindow(display_), 0, 0, 100, 100, 0, 0, 0);
-    XStoreName(display_, window, title.toLatin1().constData());
-    if (silentPing) {
-        Atom ping = XInternAtom(display_, "_NET_WM_PING", False);
-        XSetWMProtocols(display_, window, &ping, 1);
-        XMapRaised(display_, window);
-    }
-    XSync(display_, False);
-    return window;
-}
-
 TargetRecord readTargetRecord(const QString& path) {
     QFile file(path);
     const QJsonObject object =
         QJsonDocument::fromJson(file.open(QIODevice::ReadOnly) ? file.readAll() : "").object();
     return {object["text"].toString(), object["keys"].toVariant().toStringList(),
             object["active"].toBool(), object["pid"].toInteger()};
-}
-
-TargetRecord
-TargetWindow::awaitRecord(const std::function<bool(const TargetRecord&)>& condition) const {
-    TargetRecord last;
-    awaitCondition([&] {
-        last = record();
-        return last.pid != 0 && condition(last);
-    });
-    return last;
 }
 
 TargetWindow::TargetWindow(const QString& title, const QStringList& extraArguments)

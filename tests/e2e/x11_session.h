@@ -10,7 +10,6 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
-#include <optional>
 #include <vector>
 
 struct _XDisplay;
@@ -23,6 +22,14 @@ constexpr int e2eDeadlineMs = 30000;
 
 bool awaitCondition(const std::function<bool()>& condition, int timeoutMs = e2eDeadlineMs);
 
+// The latest value of read(), once holds(value) or at the deadline.
+template <typename Read, typename Holds>
+auto awaitValue(const Read& read, const Holds& holds, int timeoutMs = e2eDeadlineMs) {
+    decltype(read()) value{};
+    awaitCondition([&] { return holds(value = read()); }, timeoutMs);
+    return value;
+}
+
 // A private X server on a free display number (Xvfb -displayfd), optionally with openbox. While
 // it lives, DISPLAY names it in this process's environment; both end when it goes.
 class X11Session {
@@ -31,9 +38,8 @@ public:
 
     explicit X11Session(Manager manager);
     ~X11Session();
-    bool ready() const { return error.isEmpty(); }
 
-    QString display, error; // error: why the session could not be set up
+    bool ready = false;
 
 private:
     QProcess server_, manager_;
@@ -44,9 +50,7 @@ template <X11Session::Manager manager> class X11Fixture : public ::testing::Test
 protected:
     static void SetUpTestSuite() { session_ = std::make_unique<X11Session>(manager); }
     static void TearDownTestSuite() { session_.reset(); }
-    void SetUp() override {
-        ASSERT_TRUE(session_ && session_->ready()) << session_->error.toStdString();
-    }
+    void SetUp() override { ASSERT_TRUE(session_->ready) << "Xvfb or openbox did not start"; }
 
 private:
     static inline std::unique_ptr<X11Session> session_;
@@ -63,8 +67,8 @@ public:
     std::vector<int> keysDown();
     int freeKeycodeCount(); // keycodes with no symbol on them
     int lockedGroup();
-    // The viewable top-level client window of the process.
-    std::optional<unsigned long> windowOf(qint64 pid);
+    // The viewable top-level client window of the process, 0 for none.
+    unsigned long windowOf(qint64 pid);
     // Until the process's window is viewable and, under a window manager, on its client list:
     // the manager lists a window last when it takes one on, after mapping and focusing it.
     bool awaitManagedWindowOf(qint64 pid, int timeoutMs = e2eDeadlineMs);
@@ -78,9 +82,6 @@ public:
     void tapKey(const QString& keysymName) { releaseKey(pressKey(keysymName)); }
     // Clicks at a point of the process's window, paced so that two clicks make a double click.
     void clickAt(qint64 pid, int x, int y, int clicks = 1, unsigned button = 1);
-    // A top-level window with a title that is never mapped; or, for a session without a window
-    // manager, one mapped at once whose WM_PROTOCOLS lists _NET_WM_PING and never answers one.
-    unsigned long createWindow(const QString& title, bool silentPing = false);
     _XDisplay* display() const { return display_; }
 
 private:
@@ -111,8 +112,10 @@ public:
     bool started() const { return started_; }
     qint64 pid() const { return process_.processId(); }
     TargetRecord record() const { return readTargetRecord(recordPath_); }
-    // The latest record, once the condition holds for it or at the deadline.
-    TargetRecord awaitRecord(const std::function<bool(const TargetRecord&)>& condition) const;
+    TargetRecord awaitRecord(const std::function<bool(const TargetRecord&)>& holds) const {
+        return awaitValue([this] { return record(); },
+                          [&](const TargetRecord& r) { return r.pid != 0 && holds(r); });
+    }
     static QString targetProgram() { return QStringLiteral(TANDREL_TARGET_PATH); }
 
 private:
