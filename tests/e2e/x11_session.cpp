@@ -84,18 +84,18 @@ bool awaitCondition(const std::function<bool()>& condition, int timeoutMs) {
 
 X11Session::X11Session(Manager manager) {
     startQuietly(
-        server_, QStringLiteral("Xvfb"),
+        xvfb, QStringLiteral("Xvfb"),
         {"-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten", "tcp", "-noreset"});
     // Xvfb writes its display number once it accepts connections.
     QByteArray number;
-    while (!number.endsWith('\n') && server_.waitForReadyRead(e2eDeadlineMs))
-        number += server_.readAllStandardOutput();
+    while (!number.endsWith('\n') && xvfb.waitForReadyRead(e2eDeadlineMs))
+        number += xvfb.readAllStandardOutput();
     qputenv("DISPLAY", ':' + number.trimmed());
     ready = number.endsWith('\n');
     if (!ready || manager != Manager::Openbox)
         return;
-    manager_.setStandardOutputFile(QProcess::nullDevice());
-    startQuietly(manager_, QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
+    openbox.setStandardOutputFile(QProcess::nullDevice());
+    startQuietly(openbox, QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
     Display* x = XOpenDisplay(nullptr);
     if (!(ready = x && awaitCondition([&] { return managerAnnounced(x); })))
         return;
@@ -116,7 +116,7 @@ X11Session::X11Session(Manager manager) {
 }
 
 X11Session::~X11Session() {
-    for (QProcess* process : {&manager_, &server_}) {
+    for (QProcess* process : {&openbox, &xvfb}) {
         process->terminate();
         if (!process->waitForFinished(2000))
             process->kill();
