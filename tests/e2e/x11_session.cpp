@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <unistd.h>
 
-#include <X11/XKBlib.h>
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
@@ -143,21 +142,6 @@ std::vector<int> X11Probe::keysDown() {
         if (keys[code / 8] & (1 << (code % 8)))
             down.push_back(code);
     return down;
-}
-
-int X11Probe::freeKeycodeCount() {
-    XkbDescPtr xkb = XkbGetMap(display_, XkbKeySymsMask, XkbUseCoreKbd);
-    int count = 0;
-    for (int code = xkb->min_key_code; code <= xkb->max_key_code; ++code)
-        count += XkbKeyNumSyms(xkb, code) == 0 ? 1 : 0;
-    XkbFreeKeyboard(xkb, 0, True);
-    return count;
-}
-
-int X11Probe::lockedGroup() {
-    XkbStateRec state{};
-    XkbGetState(display_, XkbUseCoreKbd, &state);
-    return state.locked_group;
 }
 
 unsigned long X11Probe::windowOf(qint64 pid) {

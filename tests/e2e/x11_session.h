@@ -58,8 +58,6 @@ public:
     X11Probe();
     ~X11Probe();
     std::vector<int> keysDown();
-    int freeKeycodeCount(); // keycodes with no symbol on them
-    int lockedGroup();
     // The viewable top-level client window of the process, 0 for none.
     unsigned long windowOf(qint64 pid);
     // Until the process's window is viewable and, under a window manager, on its client list:
