@@ -8,7 +8,6 @@
 #include "startup/sample_programs.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -40,17 +39,11 @@ Outcome run(const QTemporaryDir& dir, const QStringList& arguments, const QStrin
 }
 
 // Every entry under the directory with its size and time of change.
-QStringList snapshot(const QTemporaryDir& dir) {
-    QStringList entries;
-    QDirIterator it(dir.path(), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QFileInfo info(it.next());
-        entries << info.filePath() + QString::number(info.size()) +
-                       info.lastModified().toString(Qt::ISODateWithMs);
-    }
-    entries.sort();
-    return entries;
+QByteArray snapshot(const QTemporaryDir& dir) {
+    QProcess find;
+    find.start("find", {dir.path(), "-printf", "%p %s %T@\n"});
+    find.waitForFinished();
+    return find.readAllStandardOutput();
 }
 
 TEST(CliE2E, OptionsAnswerWithTheirExitStatusAndWriteNothing) {
@@ -91,7 +84,7 @@ TEST(CliE2E, OptionsAnswerWithTheirExitStatusAndWriteNothing) {
         {{"--trace", "Broken"}, 2, "   would fail: The wait", ""},
         {{"--trace", "Missing"}, 3, "", "MYPROGRAM.TDX"},
     };
-    const QStringList before = snapshot(dir);
+    const QByteArray before = snapshot(dir);
     for (const Row& row : rows) {
         SCOPED_TRACE(row.arguments.join(u' ').toStdString());
         const Outcome outcome = run(dir, row.arguments);

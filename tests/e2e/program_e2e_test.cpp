@@ -45,12 +45,11 @@ protected:
 
     // The client area on the screen, without the manager's frame.
     QRect clientArea(Window window) {
-        Window root = 0, child = 0;
-        int x = 0, y = 0;
-        unsigned width = 0, height = 0, border = 0, depth = 0;
-        XGetGeometry(display, window, &root, &x, &y, &width, &height, &border, &depth);
-        XTranslateCoordinates(display, window, root, 0, 0, &x, &y, &child);
-        return {x, y, int(width), int(height)};
+        XWindowAttributes area{};
+        XGetWindowAttributes(display, window, &area);
+        Window child = 0;
+        XTranslateCoordinates(display, window, area.root, 0, 0, &area.x, &area.y, &child);
+        return {area.x, area.y, area.width, area.height};
     }
 
     void click(QPoint point, int clicks = 1, unsigned button = 1) {

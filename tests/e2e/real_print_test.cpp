@@ -7,7 +7,6 @@
 
 #include <QDir>
 #include <QGuiApplication>
-#include <QRegularExpression>
 
 using namespace tandrel;
 
@@ -27,9 +26,11 @@ QStringList printedFiles() {
 }
 
 int pageCount(const QString& pdf) {
-    const QRegularExpression pages(QStringLiteral("^Pages: *(\\d+)$"),
-                                   QRegularExpression::MultilineOption);
-    return pages.match(run(QStringLiteral("pdfinfo"), {pdf})).captured(1).toInt();
+    return run(QStringLiteral("pdfinfo"), {pdf})
+        .section("Pages:", 1)
+        .section(u'\n', 0, 0)
+        .trimmed()
+        .toInt();
 }
 
 Status print(Printer& printer, const QStringList& lines) {

@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <unistd.h>
 
-#include <X11/XKBlib.h>
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
@@ -84,18 +83,18 @@ bool awaitCondition(const std::function<bool()>& condition, int timeoutMs) {
 
 X11Session::X11Session(Manager manager) {
     startQuietly(
-        server_, QStringLiteral("Xvfb"),
+        xvfb, QStringLiteral("Xvfb"),
         {"-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten", "tcp", "-noreset"});
     // Xvfb writes its display number once it accepts connections.
     QByteArray number;
-    while (!number.endsWith('\n') && server_.waitForReadyRead(e2eDeadlineMs))
-        number += server_.readAllStandardOutput();
+    while (!number.endsWith('\n') && xvfb.waitForReadyRead(e2eDeadlineMs))
+        number += xvfb.readAllStandardOutput();
     qputenv("DISPLAY", ':' + number.trimmed());
     ready = number.endsWith('\n');
     if (!ready || manager != Manager::Openbox)
         return;
-    manager_.setStandardOutputFile(QProcess::nullDevice());
-    startQuietly(manager_, QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
+    openbox.setStandardOutputFile(QProcess::nullDevice());
+    startQuietly(openbox, QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
     Display* x = XOpenDisplay(nullptr);
     if (!(ready = x && awaitCondition([&] { return managerAnnounced(x); })))
         return;
@@ -116,7 +115,7 @@ X11Session::X11Session(Manager manager) {
 }
 
 X11Session::~X11Session() {
-    for (QProcess* process : {&manager_, &server_}) {
+    for (QProcess* process : {&openbox, &xvfb}) {
         process->terminate();
         if (!process->waitForFinished(2000))
             process->kill();
@@ -143,21 +142,6 @@ std::vector<int> X11Probe::keysDown() {
         if (keys[code / 8] & (1 << (code % 8)))
             down.push_back(code);
     return down;
-}
-
-int X11Probe::freeKeycodeCount() {
-    XkbDescPtr xkb = XkbGetMap(display_, XkbKeySymsMask, XkbUseCoreKbd);
-    int count = 0;
-    for (int code = xkb->min_key_code; code <= xkb->max_key_code; ++code)
-        count += XkbKeyNumSyms(xkb, code) == 0 ? 1 : 0;
-    XkbFreeKeyboard(xkb, 0, True);
-    return count;
-}
-
-int X11Probe::lockedGroup() {
-    XkbStateRec state{};
-    XkbGetState(display_, XkbUseCoreKbd, &state);
-    return state.locked_group;
 }
 
 unsigned long X11Probe::windowOf(qint64 pid) {

@@ -32,17 +32,12 @@ auto awaitValue(const Read& read, const Holds& holds, int timeoutMs = e2eDeadlin
 
 // A private X server on a free display number (Xvfb -displayfd), optionally with openbox. While
 // it lives, DISPLAY names it in this process's environment; both end when it goes.
-class X11Session {
-public:
+struct X11Session {
     enum class Manager { None, Openbox };
-
     explicit X11Session(Manager manager);
     ~X11Session();
-
+    QProcess xvfb, openbox;
     bool ready = false;
-
-private:
-    QProcess server_, manager_;
 };
 
 // A test suite sharing one X session; each suite of a fixture gets its own server.
@@ -51,8 +46,6 @@ protected:
     static void SetUpTestSuite() { session_ = std::make_unique<X11Session>(manager); }
     static void TearDownTestSuite() { session_.reset(); }
     void SetUp() override { ASSERT_TRUE(session_->ready) << "Xvfb or openbox did not start"; }
-
-private:
     static inline std::unique_ptr<X11Session> session_;
 };
 
@@ -65,8 +58,6 @@ public:
     X11Probe();
     ~X11Probe();
     std::vector<int> keysDown();
-    int freeKeycodeCount(); // keycodes with no symbol on them
-    int lockedGroup();
     // The viewable top-level client window of the process, 0 for none.
     unsigned long windowOf(qint64 pid);
     // Until the process's window is viewable and, under a window manager, on its client list:
