@@ -1,5 +1,6 @@
 #pragma once
 
+#include "../e2e/qt_printers.h"
 #include "platform/fake/fake_platform.h"
 #include "window/colours.h"
 #include "window/tandrel.h"
@@ -13,11 +14,6 @@
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
-#include <ostream>
-
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 // Each named control of the window is hidden (or shown).
 inline void expectHidden(const QWidget* window, const QStringList& names, bool hidden = true) {

@@ -113,6 +113,7 @@ TEST_F(DialogPanelTest, InsertCommitsTheFieldOnceAndDontUseAddsNothing) {
         Row(&Tandrel::Label10, "{File Copy}", true, {"l0"}, -1, {"l0", "{File Copy}"}, "appended"),
         Row(&Tandrel::Label27, "{eXit}xyz", true, {}, -1, {"{eXit}"}, "a bare token stays bare"),
         Row(nullptr, "{Wait}2", true, {"{Wait}1", "l1"}, 0, {"{Wait}2", "l1"}, "OK replaces"),
+        Row(nullptr, "{Wait}2", true, {"l0"}, -1, {"l0", "{Wait}2"}, "OK, no blue line: appended"),
         Row(&Tandrel::Label18, "{Wait}50", false, waits, 1, waits, "Don't use keeps the blue line"),
         Row(&Tandrel::Label11, "{File Erase}", false, waits, -1, waits, "Don't use shows the end"),
     };

@@ -110,21 +110,6 @@ TEST_F(FilePanelTest, RunYesRunsEditNoKeepsTheProgramDoubleClickActsByCaption) {
     EXPECT_EQ(textsOf(window->List2), QStringList{"kept"}) << "Open File caption opens";
 }
 
-TEST_F(FilePanelTest, CommandLineRunsOnlyTheExactName) {
-    writeFile(onC("TANDREL/PROGRAMS/MINE.TDX"), "t\r\n{TAB}\r\n");
-    for (const QString argument : {"MINE", "mine", "../MINE", "/u"}) {
-        fake.keystrokes.sent.clear();
-        fake.messages.asked.clear();
-        window->processArgument = argument;
-        window->RunFromCommandLine();
-        const bool runs = argument == "MINE";
-        EXPECT_EQ(fake.keystrokes.sent, (runs ? QStringList{"t", "{TAB}"} : QStringList{}));
-        const QStringList boxes(runs || argument == "/u" ? 0 : 1,
-                                "The program you specified to run    '" + argument + "'   either");
-        EXPECT_EQ(cutTo(fake.messages.texts(), boxes), boxes) << argument.toStdString();
-    }
-}
-
 TEST_F(FilePanelTest, FileCopyLineIsComposedFromTheLists) {
     QDir().mkpath(onC("TEMP"));
     writeFile(onC("TANDREL/PROGRAMS/A.TDX"), "");

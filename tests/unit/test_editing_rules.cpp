@@ -1,36 +1,10 @@
 #include "dialogs/line_commit.h"
-#include "window/insertion.h"
 #include "window/line_editing_rules.h"
 #include "window/virtual_keys.h"
 
 #include <gtest/gtest.h>
 
 using namespace tandrel;
-
-// The common cases run through the window's own insertion in the GUI tests; these are the
-// remaining boundaries.
-TEST(Insertion, WhereTheNextLineGoes) {
-    using enum InsertionPlan::Action;
-    const struct {
-        const char* name;
-        int lineCount, selected;
-        bool editMode, editPromptStands;
-        InsertionPlan plan;
-    } rows[] = {
-        {"no blue line, edit prompt", 5, -1, false, true, {Append, 5, false, false, -1}},
-        {"last line blue", 5, 4, false, false, {InsertAbove, 4, false, true, 5}},
-        {"edit mode, no blue line", 5, -1, true, true, {Append, 5, false, false, -1}},
-        {"stale selection", 2, 7, false, false, {Append, 2, false, false, -1}},
-    };
-    for (const auto& row : rows) {
-        const InsertionPlan plan =
-            planInsertion(row.lineCount, row.selected, row.editMode, row.editPromptStands);
-        EXPECT_EQ(plan, row.plan) << row.name << ": action " << int(plan.action) << ", index "
-                                  << plan.index << ", remove " << plan.removeBlueLine << ", clear "
-                                  << plan.clearDialogPrompt << ", selection "
-                                  << plan.selectionAfter;
-    }
-}
 
 TEST(VirtualKeys, ToolkitKeysMapToTheWindowsCodes) {
     struct Case {
