@@ -358,8 +358,4 @@ Result<DaysLine> readDaysLine(const QString& line) {
     return Result<DaysLine>::success(days);
 }
 
-QString withProgramExtension(const QString& name) {
-    return name.contains(u'.') ? name : name + QStringLiteral(".TDX");
-}
-
 } // namespace tandrel

@@ -178,8 +178,4 @@ struct DaysLine {
 // day, day names count wherever they stand, the time starts at the first blank.
 Result<DaysLine> readDaysLine(const QString& line);
 
-// A program name as typed or given on the command line gets ".TDX" only when it has no "."
-// anywhere, not even in a directory name.
-QString withProgramExtension(const QString& name);
-
 } // namespace tandrel

@@ -30,8 +30,6 @@ struct InsertionPlan {
     // The line selected afterwards, -1 for none; for a replacement in edit mode, the line
     // that was replaced.
     int selectionAfter = -1;
-
-    friend bool operator==(const InsertionPlan&, const InsertionPlan&) = default;
 };
 
 // lineCount: lines in the program; selected: the selected line, -1 for none; editMode: an

@@ -118,7 +118,6 @@ TEST(RealPlatformWithoutX11, KeystrokesAndWindowsSayThatTheyNeedAnX11Session) {
         EXPECT_FALSE(status);
         EXPECT_EQ(status.reason(), noX11Reason);
     }
-    platform.keystrokes.releaseAll();
 }
 
 } // namespace

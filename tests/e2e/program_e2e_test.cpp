@@ -103,12 +103,13 @@ protected:
     }
 
     // Once a box of tandrel's has the focus: releases the held key, copies the text with Ctrl+C,
-    // expects it to start with the given one and answers with the key.
-    void answerBox(Window mainWindow, const QString& expected, const char* answer = "Return",
-                   int heldKey = 0) {
-        ASSERT_TRUE(awaitCondition([&] {
-            return probe.focusedPid() == tandrel.processId() && probe.focusedWindow() != mainWindow;
-        })) << "no box";
+    // expects it to start with the given one, answers with the key and waits until the focus is
+    // back on tandrel's main window.
+    void answerBox(const QString& expected, const char* answer = "Return", int heldKey = 0) {
+        const auto focused = [&](bool box) {
+            return probe.focusedPid() == tandrel.processId() && probe.focusedIsDialog() == box;
+        };
+        ASSERT_TRUE(awaitCondition([&] { return focused(true); })) << "no box";
         if (heldKey)
             probe.releaseKey(heldKey);
         const int control = probe.pressKey("Control_L");
@@ -119,7 +120,7 @@ protected:
                        [&](const QString& now) { return now.startsWith(expected); });
         EXPECT_TRUE(text.startsWith(expected)) << text.toStdString();
         probe.tapKey(answer);
-        awaitCondition([&] { return probe.focusedWindow() == mainWindow; });
+        awaitCondition([&] { return focused(false); });
     }
 
     static inline std::unique_ptr<QTemporaryDir> drive_;
@@ -175,8 +176,8 @@ TEST_F(ProgramE2E, ANamedProgramRunsInTheSmallRunWindowIntoTheTargetsAndAHostPat
 
     // A host path is no stored program: taken loosely, the name would reach a real file.
     write(path("MINE"), "q\r\n");
-    answerBox(startTandrel({path("MINE")}),
-              "The program you specified to run    '" + path("MINE") + "'");
+    startTandrel({path("MINE")});
+    answerBox("The program you specified to run    '" + path("MINE") + "'");
     expectProgram({}); // nothing is loaded
     EXPECT_EQ(tandrel.state(), QProcess::Running);
 }
@@ -214,7 +215,7 @@ TEST_F(ProgramE2E, RealKeysClicksAndAPasteMakeLinesAndAProgramSavedByClicksIsOnD
     for (const char* key : {"a", "1", "Return", "Tab", "Left", "F5", "Delete"})
         probe.tapKey(key);
     // Shift asks; Escape answers Cancel, and Shift held with a letter types a capital.
-    answerBox(window, "Press OK to insert the word '{SHIFT}'", "Escape", probe.pressKey("Shift_L"));
+    answerBox("Press OK to insert the word '{SHIFT}'", "Escape", probe.pressKey("Shift_L"));
     const int heldShift = probe.pressKey("Shift_L");
     probe.tapKey("b");
     probe.releaseKey(heldShift);
@@ -228,7 +229,7 @@ TEST_F(ProgramE2E, RealKeysClicksAndAPasteMakeLinesAndAProgramSavedByClicksIsOnD
     for (const char* key : {"s", "a", "v", "e", "d"})
         probe.tapKey(key);
     click(panelButton);
-    answerBox(window, "Your program has been saved in the file:  C:\\TANDREL\\PROGRAMS\\saved.TDX");
+    answerBox("Your program has been saved in the file:  C:\\TANDREL\\PROGRAMS\\saved.TDX");
     QFile file(programs("saved.TDX"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << "nothing saved";
     EXPECT_EQ(file.readAll(), (lines.join("\r\n") + "\r\n").toUtf8());

@@ -169,20 +169,24 @@ bool X11Probe::awaitManagedWindowOf(qint64 pid, int timeoutMs) {
         timeoutMs);
 }
 
-unsigned long X11Probe::focusedWindow() {
-    Window focus = 0;
+unsigned long X11Probe::focusedClient() {
+    Window window = 0;
     int revert = 0;
-    XGetInputFocus(display_, &focus, &revert);
-    return focus;
+    XGetInputFocus(display_, &window, &revert);
+    for (; window > PointerRoot && window != DefaultRootWindow(display_);
+         childrenOf(display_, window, &window))
+        if (pidOf(display_, window))
+            return window;
+    return 0;
 }
 
 qint64 X11Probe::focusedPid() {
-    for (Window window = focusedWindow();
-         window > PointerRoot && window != DefaultRootWindow(display_);
-         childrenOf(display_, window, &window))
-        if (const qint64 pid = pidOf(display_, window))
-            return pid;
-    return 0;
+    return pidOf(display_, focusedClient());
+}
+
+bool X11Probe::focusedIsDialog() {
+    const Atom dialog = XInternAtom(display_, "_NET_WM_WINDOW_TYPE_DIALOG", False);
+    return lists(display_, focusedClient(), "_NET_WM_WINDOW_TYPE", XA_ATOM, dialog);
 }
 
 void X11Probe::focus(unsigned long window) {

@@ -63,9 +63,10 @@ public:
     // Until the process's window is viewable and, under a window manager, on its client list:
     // the manager lists a window last when it takes one on, after mapping and focusing it.
     bool awaitManagedWindowOf(qint64 pid, int timeoutMs = e2eDeadlineMs);
-    // The window with the keyboard focus, and the process it belongs to (0 for none).
-    unsigned long focusedWindow();
+    // The process whose window has the keyboard focus (0 for none), and whether that window is
+    // a dialog, such as a message box, rather than a main window.
     qint64 focusedPid();
+    bool focusedIsDialog();
     // Raises the window and gives it the focus, without a window manager.
     void focus(unsigned long window);
     int pressKey(const QString& keysymName);
@@ -76,6 +77,8 @@ public:
     _XDisplay* display() const { return display_; }
 
 private:
+    // The client window that holds the focus or a window inside it, 0 for none.
+    unsigned long focusedClient();
     _XDisplay* display_;
 };
 

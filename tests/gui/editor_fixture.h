@@ -86,16 +86,6 @@ class EditorTest : public WindowTest {
 protected:
     void SetUp() override {
         WindowTest::SetUp();
-        showWindow();
-        window->Label1_Click();
-        ASSERT_TRUE(fake.messages.asked.isEmpty());
-        // Something in the typing field, so that its selection can be checked; without the
-        // field's change handler, which would record it as a typed line.
-        const QSignalBlocker quiet(window->Text2);
-        window->Text2->setText(QStringLiteral("k"));
-    }
-
-    void showWindow() {
         window->show();
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
@@ -103,6 +93,12 @@ protected:
             for (QChar key : keys)
                 type({{key == QLatin1Char('~') ? Qt::Key_Return : Qt::Key(key.unicode())}});
         };
+        window->Label1_Click();
+        ASSERT_TRUE(fake.messages.asked.isEmpty());
+        // Something in the typing field, so that its selection can be checked; without the
+        // field's change handler, which would record it as a typed line.
+        const QSignalBlocker quiet(window->Text2);
+        window->Text2->setText(QStringLiteral("k"));
     }
 
     // Each event goes to the focused widget, with the text a key types on a US layout.

@@ -12,12 +12,6 @@ const QString question = "You have a program loaded. Press OK to delete it and s
 TEST_F(WindowTest, TheStartScreenOffersCreateHelpAndExit) {
     EXPECT_EQ(window->size(), QSize(1016, 728));
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Tandrel"));
-    // Tab reaches no control of the editor.
-    for (QWidget* child : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (!QStringList{"List8", "List9", "Text9"}.contains(child->objectName())) {
-            EXPECT_FALSE(child->focusPolicy() & Qt::TabFocus) << child->objectName().toStdString();
-        }
-    }
     expectHidden(window.get(), {"Picture1", "Text6", "Label1", "Label2", "Label19", "Label24"},
                  false);
     // The help hint shows only once the index is clicked; at rest it would cover the program.
@@ -32,7 +26,6 @@ TEST_F(WindowTest, TheStartScreenOffersCreateHelpAndExit) {
          std::initializer_list<QWidget*>{window->Label1, window->Label24, window->Text6})
         EXPECT_EQ(window->childAt(choice->geometry().center()), choice)
             << choice->objectName().toStdString();
-    EXPECT_EQ(window->Picture1->pixmap().size(), QSize(1024, 768));
     // Exit and EXIT end the process through the platform.
     QTest::mouseClick(window->Label24, Qt::LeftButton);
     EXPECT_EQ(fake.processEnd.ends, 1);

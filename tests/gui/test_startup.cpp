@@ -168,7 +168,6 @@ TEST(ScreenCheck, QuestionsAndModeChanges) {
     // The screen, the answers to the questions it asks, the modes set.
     const std::tuple<QSize, QList<Answer>, QList<QSize>> rows[] = {
         {{1024, 768}, {}, {}},
-        {{1280, 1024}, {}, {}},
         {{800, 600}, {Answer::No}, {}},
         {{800, 600}, {Answer::Yes, Answer::Cancel}, {{1024, 768}, {800, 600}}}, // back again
         {{800, 600}, {Answer::Yes, Answer::Ok}, {{1024, 768}}},

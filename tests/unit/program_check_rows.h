@@ -41,7 +41,6 @@ const QList<Row> rows = {
     {{"{File Copy}C:\\a.txt*C:\\b.txt"}, 1, E, "copies \"C:\\a.tx\" to \":\\b.txt\"", "cut paths"},
     {{"{File Rename}C:\\a * "}, 1, E, "no second file", "nothing after the separator"},
     {{"{Wait}"}, 1, E, "not a number of tenths", "wait without a number"},
-    {{"{Wait}-5"}, 1, E, "not a number of tenths", "a sign is not read"},
     {{"{DATE}2027 - Januar, 14   4:58 PM"}, 1, E, "not the name of a month", "month"},
     {{"{DATE}2027 - January, 14   4.58 PM"}, 1, E, "no \":\"", "time without colon"},
     {{"{DAYS} 2:05 PM"}, 1, E, "names no day", "no week day"},

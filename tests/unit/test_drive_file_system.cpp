@@ -199,18 +199,6 @@ TEST_F(DriveFileSystemTest, ErasesFilesAndManagesDirectoriesOneLevelAtATime) {
     EXPECT_FALSE(QFileInfo::exists(host("c/Empty")));
 }
 
-TEST_F(DriveFileSystemTest, PreparesTheSystemDriveReusingExistingDirectories) {
-    QDir().mkpath(host("d/windows/Desktop"));
-    ASSERT_TRUE(fs.prepareSystemDrive(u'D'));
-    EXPECT_EQ(entries("d"), QStringList{"windows"});
-    EXPECT_EQ(entries("d/windows"), (QStringList{"Desktop", "recent", "start menu"}));
-    EXPECT_TRUE(QFileInfo(host("d/windows/start menu/programs")).isDir());
-
-    put("e/WINDOWS");
-    DriveFileSystem blocked{{{u'E', host("e")}}};
-    EXPECT_FALSE(blocked.prepareSystemDrive(u'E'));
-}
-
 // Puts the environment back as it was when the test began.
 struct EnvironmentGuard {
     const QProcessEnvironment saved = QProcessEnvironment::systemEnvironment();
@@ -240,12 +228,6 @@ TEST_F(DriveFileSystemTest, MapsDrivesFromTheEnvironment) {
     EXPECT_EQ(DriveFileSystem::rootsFromEnvironment(),
               (QMap<QChar, QString>{{u'C', dataDrive}, {u'D', host("d")}}));
     EXPECT_TRUE(QFileInfo(dataDrive).isDir());
-
-    // Only the default C: is created.
-    qputenv("TANDREL_DRIVE_C", host("custom").toUtf8());
-    QDir(host("data")).removeRecursively();
-    EXPECT_EQ(DriveFileSystem::rootsFromEnvironment().value(u'C'), host("custom"));
-    EXPECT_FALSE(QFileInfo::exists(dataDrive));
 }
 
 } // namespace

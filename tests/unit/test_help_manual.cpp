@@ -27,8 +27,6 @@ TEST(HelpManual, EveryIndexEntryFindsItsTopic) {
         EXPECT_TRUE(end + 1 < manual.size() && !manual[end + 1].isEmpty())
             << "no paragraph after the heading";
     }
-    EXPECT_EQ(topicLineOf("", manual), 0);
-    EXPECT_EQ(manual.last(), "<< END OF HELPS >>");
     for (qsizetype i = 0; i < manual.size(); ++i)
         EXPECT_LE(manual[i].size(), 144) << "line " << i << " is wider than the list";
 }

@@ -22,8 +22,6 @@ QString text(const char16_t* utf16) {
     return QString::fromUtf16(utf16);
 }
 
-const QString smiley = QString::fromUcs4(U"\U0001F600", 1);
-
 TEST(ProgramFile, ReadsLineEndingsAndUtf8OrElseWindows1252) {
     const QList<std::pair<QByteArray, QStringList>> rows = {
         {"a\r\nb", {"a", "b"}},
@@ -71,7 +69,7 @@ TEST(ProgramFile, WritesCrLfAndWindows1252WhenEveryCharacterFitsElseUtf8) {
 
 TEST(ProgramFile, EveryProgramAndEveryEightBitFileSurvivesARoundTrip) {
     const QList<QStringList> programs = {
-        {text(u"\u0416"), text(u"caf\u00E9"), smiley},
+        {text(u"\u0416"), text(u"caf\u00E9"), QString::fromUcs4(U"\U0001F600", 1)},
         {text(u"\u00C3\u00A9"), text(u"\u00EF\u00BB\u00BF")},
         {QString(QChar(0)) + "after nul", "trailing cr\r"},
         // Found by fuzzing: the reader took the line's own U+FEFF for a byte order mark.
@@ -101,7 +99,6 @@ TEST(ProgramFile, ReadsAndWritesThroughTheFileSystem) {
         ASSERT_TRUE(files.write("C:\\FIRST.TXT", bytes));
         EXPECT_EQ(readFirstLine(files, "C:\\FIRST.TXT"), first) << bytes.toStdString();
     }
-    EXPECT_EQ(readProgram(files, "C:\\MISSING.TDX"), std::nullopt);
 }
 
 TEST(CommandLine, FindsOnlyTheStoredNameExactly) {

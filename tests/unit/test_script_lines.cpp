@@ -152,13 +152,6 @@ TEST(ScriptLines, ReadsTimesDatesAndDays) {
         EXPECT_FALSE(readDaysLine(line)) << line;
 }
 
-TEST(ScriptLines, AppendsTheProgramExtensionOnlyWithoutAnyDot) {
-    const QList<std::pair<QString, QString>> rows = {
-        {"MINE", "MINE.TDX"}, {"MINE.TXT", "MINE.TXT"}, {"C:\\MY.DIR\\MINE", "C:\\MY.DIR\\MINE"}};
-    for (const auto& [name, expected] : rows)
-        EXPECT_EQ(withProgramExtension(name), expected) << name.toStdString();
-}
-
 TEST(WaitRules, TimeClipAndFileWaitsEndWhenTheirStateComes) {
     const TimeOfDay fiveToTwo{13, 55};
     const std::pair<QTime, bool> times[] = {
