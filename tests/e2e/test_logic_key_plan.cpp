@@ -4,6 +4,7 @@
 #include "platform/x11/keysyms.h"
 
 #include <gtest/gtest.h>
+#include <set>
 
 namespace tandrel {
 namespace {
@@ -128,6 +129,10 @@ TEST(Keysyms, CharactersAndNamedKeysMapToTheirKeysyms) {
     for (const auto& [character, sym] : characters)
         EXPECT_EQ(keysymForCharacter(character), sym) << quint32(character);
     EXPECT_EQ(keysymForNamedKey(NamedKey::F16), 0xffcdu);
+    // Every named key has a keysym of its own.
+    std::set<quint32> seen;
+    for (NamedKey key : allNamedKeys())
+        EXPECT_TRUE(seen.insert(keysymForNamedKey(key)).second) << namedKeyName(key).toStdString();
     const std::vector<std::pair<quint32, std::optional<char32_t>>> keysyms{
         {0x6d6, U'ж'}, {0x20ac, U'€'}, {0x10020ac, U'€'}, {0xe9, U'é'}, {0xff0d, std::nullopt},
     };

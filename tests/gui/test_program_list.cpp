@@ -12,8 +12,6 @@ QStringList numbered(int count) {
     return result;
 }
 
-const QColor designBarColour(128, 128, 255);
-
 } // namespace
 
 TEST_F(EditorTest, InsertionsGoAboveTheBlueLineOrAtTheEndInTheUsersOrder) {
@@ -62,7 +60,7 @@ TEST_F(EditorTest, InsertionsGoAboveTheBlueLineOrAtTheEndInTheUsersOrder) {
         }
         // The handler's own selection is no click: neither the click handler nor a colouring ran.
         EXPECT_EQ(window->globals.LastClickedLine, 7);
-        EXPECT_EQ(backgroundOf(window->Command3), designBarColour);
+        EXPECT_EQ(backgroundOf(window->Command3), QColor(128, 128, 255));
         expectTyping();
         // The first insertion switched the prompt; later ones leave it alone.
         EXPECT_TRUE(window->Label4->text().startsWith(

@@ -91,7 +91,6 @@ TEST(ScriptLines, KnowsTheThirtySixNamedKeys) {
 TEST(ScriptLines, SingleArgumentsAreTrimmedOnlyForStopAndClipWait) {
     const QList<std::pair<QString, QString>> rows = {
         {"{Stop}  That is the end of this example.", "That is the end of this example."},
-        {"{Clip Wait} Total ", "Total"},
         {"{Clip Wait}\tTotal", "\tTotal"},
         {"{Focus On} untitled - Notepad ", " untitled - Notepad "},
     };
