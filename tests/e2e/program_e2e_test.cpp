@@ -106,10 +106,8 @@ protected:
     // expects it to start with the given one, answers with the key and waits until the focus is
     // back on tandrel's main window.
     void answerBox(const QString& expected, const char* answer = "Return", int heldKey = 0) {
-        const auto focused = [&](bool box) {
-            return probe.focusedPid() == tandrel.processId() && probe.focusedIsDialog() == box;
-        };
-        ASSERT_TRUE(awaitCondition([&] { return focused(true); })) << "no box";
+        const qint64 pid = tandrel.processId();
+        ASSERT_TRUE(awaitCondition([&] { return probe.focusRestsOn(pid, true); })) << "no box";
         if (heldKey)
             probe.releaseKey(heldKey);
         const int control = probe.pressKey("Control_L");
@@ -120,7 +118,8 @@ protected:
                        [&](const QString& now) { return now.startsWith(expected); });
         EXPECT_TRUE(text.startsWith(expected)) << text.toStdString();
         probe.tapKey(answer);
-        awaitCondition([&] { return focused(false); });
+        EXPECT_TRUE(awaitCondition([&] { return probe.focusRestsOn(pid, false); }))
+            << "the focus did not come back";
     }
 
     static inline std::unique_ptr<QTemporaryDir> drive_;

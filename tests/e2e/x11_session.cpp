@@ -184,9 +184,13 @@ qint64 X11Probe::focusedPid() {
     return pidOf(display_, focusedClient());
 }
 
-bool X11Probe::focusedIsDialog() {
-    const Atom dialog = XInternAtom(display_, "_NET_WM_WINDOW_TYPE_DIALOG", False);
-    return lists(display_, focusedClient(), "_NET_WM_WINDOW_TYPE", XA_ATOM, dialog);
+bool X11Probe::focusRestsOn(qint64 pid, bool dialog) {
+    const Window client = focusedClient();
+    const Atom dialogType = XInternAtom(display_, "_NET_WM_WINDOW_TYPE_DIALOG", False);
+    return pidOf(display_, client) == pid &&
+           lists(display_, client, "_NET_WM_WINDOW_TYPE", XA_ATOM, dialogType) == dialog &&
+           (!managerAnnounced(display_) ||
+            lists(display_, DefaultRootWindow(display_), "_NET_ACTIVE_WINDOW", XA_WINDOW, client));
 }
 
 void X11Probe::focus(unsigned long window) {

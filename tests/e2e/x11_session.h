@@ -63,10 +63,11 @@ public:
     // Until the process's window is viewable and, under a window manager, on its client list:
     // the manager lists a window last when it takes one on, after mapping and focusing it.
     bool awaitManagedWindowOf(qint64 pid, int timeoutMs = e2eDeadlineMs);
-    // The process whose window has the keyboard focus (0 for none), and whether that window is
-    // a dialog, such as a message box, rather than a main window.
+    // The process whose window has the keyboard focus, 0 for none.
     qint64 focusedPid();
-    bool focusedIsDialog();
+    // Whether the focus rests on a dialog (a message box) or another window of the process, and
+    // under a manager on the one it made active: X may hand the focus on first when one goes.
+    bool focusRestsOn(qint64 pid, bool dialog);
     // Raises the window and gives it the focus, without a window manager.
     void focus(unsigned long window);
     int pressKey(const QString& keysymName);

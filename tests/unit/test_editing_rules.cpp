@@ -7,13 +7,8 @@
 using namespace tandrel;
 
 TEST(VirtualKeys, ToolkitKeysMapToTheWindowsCodes) {
-    struct Case {
-        int qtKey;
-        Qt::KeyboardModifiers modifiers;
-        int expected;
-        const char* reason;
-    };
-    const Case cases[] = {
+    // The toolkit's key and modifiers, the code, why.
+    const std::tuple<int, Qt::KeyboardModifiers, int, const char*> cases[] = {
         {Qt::Key_Exclam, Qt::ShiftModifier, 49, "a shifted symbol is the key it is typed on"},
         {Qt::Key_Backtab, Qt::ShiftModifier, 9, "Shift+Tab is Tab"},
         {Qt::Key_Enter, Qt::KeypadModifier, 13, "the keypad's Enter is Enter"},
@@ -22,8 +17,8 @@ TEST(VirtualKeys, ToolkitKeysMapToTheWindowsCodes) {
         {Qt::Key_AltGr, {}, 0, "AltGr only selects characters"},
         {Qt::Key_Dead_Acute, {}, 0, "a dead key waits for its letter"},
     };
-    for (const Case& row : cases)
-        EXPECT_EQ(virtualKeyCode(row.qtKey, row.modifiers), row.expected) << row.reason;
+    for (const auto& [qtKey, modifiers, expected, reason] : cases)
+        EXPECT_EQ(virtualKeyCode(qtKey, modifiers), expected) << reason;
 }
 
 TEST(LineEditingRules, LinesWithAnArgumentTokenAreEditable) {
