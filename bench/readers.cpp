@@ -2,9 +2,9 @@
 // reading the line as a run reads it, saving it back, and parsing it as keystroke text.
 // Prints figures, asserts nothing.
 
-#include "runner/keystroke_notation.h"
-#include "runner/program_file.h"
-#include "runner/script_lines.h"
+#include "script/keystroke_notation.h"
+#include "script/program_file.h"
+#include "script/script_lines.h"
 
 #include <QElapsedTimer>
 #include <cstdio>

@@ -1,8 +1,8 @@
 // Keystroke text through the parser, and the parsed keys written back in the notation.
 
 #include "fuzz_text.h"
-#include "runner/keystroke_notation.h"
-#include "runner/keystroke_writer.h"
+#include "script/keystroke_notation.h"
+#include "script/keystroke_writer.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace tandrel;

@@ -5,7 +5,7 @@
 
 #include "filepanel/path_rules.h"
 #include "fuzz_text.h"
-#include "runner/script_lines.h"
+#include "script/script_lines.h"
 
 namespace tandrel::fuzz {
 namespace {

@@ -3,7 +3,7 @@
 
 #include "fuzz_text.h"
 #include "runner/program_check.h"
-#include "runner/program_file.h"
+#include "script/program_file.h"
 #include "runner/program_trace.h"
 
 namespace tandrel::fuzz {

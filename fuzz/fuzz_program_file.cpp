@@ -2,9 +2,9 @@
 // back from the lines it decodes to.
 
 #include "fuzz_text.h"
-#include "runner/keystroke_notation.h"
-#include "runner/program_file.h"
-#include "runner/script_lines.h"
+#include "script/keystroke_notation.h"
+#include "script/program_file.h"
+#include "script/script_lines.h"
 #include "runner/wait_rules.h"
 
 #include <QDateTime>

@@ -4,7 +4,7 @@
 #include "platform/posix/process_launcher.h"
 #include "runner/command_line.h"
 #include "runner/program_check.h"
-#include "runner/program_file.h"
+#include "script/program_file.h"
 #include "runner/program_trace.h"
 #include "startup/windows_drive.h"
 

@@ -1,6 +1,6 @@
 #include "dialogs/timer_lines.h"
 
-#include "runner/script_lines.h"
+#include "script/script_lines.h"
 
 namespace tandrel {
 

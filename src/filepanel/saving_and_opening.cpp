@@ -1,6 +1,6 @@
 // The save and open panel: writing the program under edit to a file and loading one back.
 
-#include "runner/program_file.h"
+#include "script/program_file.h"
 #include "window/colours.h"
 #include "window/tandrel.h"
 

@@ -1,6 +1,6 @@
 #include "runner/program_check.h"
 
-#include "runner/keystroke_notation.h"
+#include "script/keystroke_notation.h"
 #include "runner/run_error_text.h"
 #include "runner/wait_rules.h"
 

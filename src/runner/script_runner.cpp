@@ -1,9 +1,9 @@
 // The Test button: plays the program in the list back, line by line.
 
-#include "runner/keystroke_notation.h"
-#include "runner/program_file.h"
+#include "script/keystroke_notation.h"
+#include "script/program_file.h"
 #include "runner/run_error_text.h"
-#include "runner/script_lines.h"
+#include "script/script_lines.h"
 #include "runner/wait_rules.h"
 #include "window/tandrel.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/status.h"
-#include "runner/script_lines.h"
+#include "script/script_lines.h"
 
 #include <QDateTime>
 #include <optional>

@@ -1,6 +1,6 @@
 #include "startup/installation.h"
 
-#include "runner/program_file.h"
+#include "script/program_file.h"
 #include "startup/sample_programs.h"
 
 #include <QFileInfo>

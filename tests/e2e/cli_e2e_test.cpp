@@ -4,7 +4,7 @@
 #include "platform/posix/drive_file_system.h"
 #include "platform/real_platform.h"
 #include "platform/unavailable.h"
-#include "runner/program_file.h"
+#include "script/program_file.h"
 #include "startup/sample_programs.h"
 
 #include <QDir>

@@ -1,5 +1,5 @@
 #include "editor_fixture.h"
-#include "runner/program_file.h"
+#include "script/program_file.h"
 #include "startup/sample_programs.h"
 #include "startup/screen_check.h"
 

@@ -1,5 +1,5 @@
 #include "../e2e/qt_printers.h"
-#include "runner/keystroke_writer.h"
+#include "script/keystroke_writer.h"
 
 #include <gtest/gtest.h>
 

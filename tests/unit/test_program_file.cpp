@@ -1,4 +1,4 @@
-#include "runner/program_file.h"
+#include "script/program_file.h"
 
 #include "../e2e/qt_printers.h"
 #include "platform/posix/drive_file_system.h"

@@ -1,5 +1,5 @@
 #include "../e2e/qt_printers.h"
-#include "runner/script_lines.h"
+#include "script/script_lines.h"
 #include "runner/wait_rules.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "../e2e/qt_printers.h"
 #include "dialogs/timer_lines.h"
-#include "runner/script_lines.h"
+#include "script/script_lines.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "runner/program_file.h"
+#include "script/program_file.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>

@@ -1,4 +1,4 @@
-#include "runner/keystroke_notation.h"
+#include "script/keystroke_notation.h"
 
 #include <optional>
 

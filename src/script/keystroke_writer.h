@@ -1,6 +1,6 @@
 #pragma once
 
-#include "runner/keystroke_notation.h"
+#include "script/keystroke_notation.h"
 
 #include <QList>
 #include <QString>

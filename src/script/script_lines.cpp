@@ -1,4 +1,4 @@
-#include "runner/script_lines.h"
+#include "script/script_lines.h"
 
 #include <QRegularExpression>
 #include <array>

@@ -1,4 +1,4 @@
-#include "runner/keystroke_writer.h"
+#include "script/keystroke_writer.h"
 
 namespace tandrel {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "runner/script_lines.h"
+#include "script/script_lines.h"
 
 #include <QFlags>
 #include <QList>
