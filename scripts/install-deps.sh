@@ -7,6 +7,8 @@ packages=(
     xvfb xauth openbox xterm xclip xdotool x11-utils fonts-dejavu-core
     cups printer-driver-cups-pdf poppler-utils
     clang libclang-rt-14-dev
+    sway foot wl-clipboard wtype weston xwayland qt6-wayland
+    libwayland-dev wayland-protocols libwayland-bin libxkbcommon-dev
 )
 as_root=()
 [[ $(id -u) -eq 0 ]] || as_root=(sudo)

@@ -2,10 +2,11 @@
 
 #include "platform/posix/drive_file_system.h"
 #include "platform/posix/process_launcher.h"
+#include "platform/session_probe.h"
 #include "runner/command_line.h"
 #include "runner/program_check.h"
-#include "script/program_file.h"
 #include "runner/program_trace.h"
+#include "script/program_file.h"
 #include "startup/windows_drive.h"
 
 #include <QFileInfo>
@@ -27,6 +28,7 @@ const QString usage = QStringLiteral(
     "Usage: tandrel [NAME | /u | /x]\n"
     "       tandrel --check NAME\n"
     "       tandrel --trace NAME\n"
+    "       tandrel --session\n"
     "       tandrel --help | --version\n"
     "\n"
     "Without an option Tandrel opens its window; with NAME it runs the program NAME from\n"
@@ -35,6 +37,8 @@ const QString usage = QStringLiteral(
     "  --check NAME  report the lines a run would fail on (errors) and the lines that look\n"
     "                wrong (warnings), one per line: FILE:LINE: error|warning: MESSAGE\n"
     "  --trace NAME  print what a run would do, line by line, without doing any of it\n"
+    "  --session     print how this desktop session lets Tandrel type, find windows by\n"
+    "                title and use the clipboard, or why it cannot\n"
     "  --help        print this text\n"
     "  --version     print the version\n"
     "\n"
@@ -158,6 +162,14 @@ std::optional<int> runCommandLineTool(int argc, char* argv[]) {
         if (name.isEmpty())
             return misused(option + QStringLiteral(" needs the name of a program"));
         return option == u"--check" ? checkCommand(name) : traceCommand(name);
+    }
+    if (option == u"--session") {
+        if (!arguments.isEmpty())
+            return misused(option + QStringLiteral(" takes no argument"));
+        const auto wayland = openWaylandConnection();
+        print(stdout,
+              sessionReport(chooseSession(probeSession(wayland.get()))).join(u'\n') + u'\n');
+        return clean;
     }
     if (option == u"--help" || option == u"--version") {
         if (!arguments.isEmpty())

@@ -1,6 +1,7 @@
 #include "app/command_line_tools.h"
 #include "app/program_mirror.h"
 #include "platform/real_platform.h"
+#include "platform/session_probe.h"
 #include "platform/x11/x11_display.h"
 #include "runner/command_line.h"
 #include "window/tandrel.h"
@@ -12,12 +13,16 @@
 namespace {
 
 // Qt aborts with a plugin list when it finds no display; say plainly what is missing instead.
+// A Wayland session without XWayland is a graphical session too.
 bool graphicalSessionAnswers() {
-    if (tandrel::x11::openDisplay())
+    if (tandrel::x11::openDisplay() || tandrel::openWaylandConnection())
         return true;
     const char* display = std::getenv("DISPLAY");
-    std::fprintf(stderr, "tandrel: cannot open display \"%s\": a graphical session is needed.\n",
-                 display ? display : "");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    std::fprintf(stderr,
+                 "tandrel: cannot open display \"%s\" nor Wayland display \"%s\": a graphical "
+                 "session is needed.\n",
+                 display ? display : "", wayland ? wayland : "");
     return false;
 }
 

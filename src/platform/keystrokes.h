@@ -13,6 +13,8 @@ public:
     virtual Status send(const QString& notation, bool wait) = 0;
     // Releases every key that a send pressed and has not released yet.
     virtual void releaseAll() = 0;
+    // Why keys cannot reach every window in this session; empty where they can.
+    virtual QString limitation() const { return {}; }
 };
 
 } // namespace tandrel

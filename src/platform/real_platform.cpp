@@ -5,7 +5,11 @@
 #include "platform/posix/xdg_shortcuts.h"
 #include "platform/qt/qt_printer.h"
 #include "platform/qt/qt_services.h"
+#include "platform/session_probe.h"
 #include "platform/unavailable.h"
+#include "platform/wayland/wayland_clipboard.h"
+#include "platform/wayland/wayland_keystrokes.h"
+#include "platform/wayland/wayland_windows.h"
 #include "platform/x11/x11_keystrokes.h"
 #include "platform/x11/x11_windows.h"
 #include "platform/x11/xrandr_display.h"
@@ -38,27 +42,73 @@ private:
     Keystrokes& keystrokes_;
 };
 
-// Keystrokes and windows on the X server of the session, or stand-ins that say why there
-// are none (a Wayland session without XWayland, a console).
+// Typing, windows and the clipboard as the session offers them (see chooseSession), with
+// stand-ins that say why where it offers none.
 struct Desktop {
+    std::unique_ptr<wayland::Connection> wayland;
     std::unique_ptr<Keystrokes> keystrokes;
     std::unique_ptr<Windows> windows;
+    std::unique_ptr<Clipboard> clipboard;
     ProcessWindows* processWindows = nullptr;
 
     static Desktop forSession() {
         Desktop desktop;
-        auto typing = qEnvironmentVariableIsEmpty("DISPLAY") ? nullptr : x11::openDisplay();
-        auto windowing = typing ? x11::openDisplay() : nullptr;
-        if (!typing || !windowing) {
-            desktop.keystrokes = std::make_unique<UnavailableKeystrokes>();
-            desktop.windows = std::make_unique<UnavailableWindows>();
-            return desktop;
-        }
-        auto windows = std::make_unique<X11Windows>(std::move(windowing));
-        desktop.processWindows = windows.get();
-        desktop.windows = std::move(windows);
-        desktop.keystrokes = std::make_unique<X11Keystrokes>(std::move(typing));
+        desktop.wayland = openWaylandConnection();
+        const SessionChoice choice = chooseSession(probeSession(desktop.wayland.get()));
+        desktop.chooseTyping(choice);
+        desktop.chooseWindows(choice);
+        if (choice.clipboard.mechanism == Mechanism::Wayland)
+            desktop.clipboard = WaylandClipboard::create(*desktop.wayland);
+        if (!desktop.clipboard)
+            desktop.clipboard = std::make_unique<QtClipboard>();
         return desktop;
+    }
+
+private:
+    void chooseTyping(const SessionChoice& choice) {
+        switch (choice.typing.mechanism) {
+        case Mechanism::Wayland:
+            keystrokes = WaylandKeystrokes::create(*wayland);
+            break;
+        case Mechanism::X11:
+            if (auto display = x11::openDisplay())
+                keystrokes = std::make_unique<X11Keystrokes>(std::move(display));
+            break;
+        case Mechanism::X11Windows:
+            if (auto display = x11::openDisplay()) {
+                auto focusDisplay = std::shared_ptr<x11::XDisplay>(x11::openDisplay().release(),
+                                                                   x11::DisplayCloser());
+                keystrokes = std::make_unique<X11OnlyKeystrokes>(
+                    std::make_unique<X11Keystrokes>(std::move(display)),
+                    [focusDisplay] {
+                        return focusDisplay && x11::focusIsOnXWindow(focusDisplay.get());
+                    },
+                    choice.keysLimitation);
+            }
+            break;
+        case Mechanism::Qt:
+        case Mechanism::None:
+            break;
+        }
+        if (!keystrokes)
+            keystrokes = std::make_unique<UnavailableKeystrokes>(choice.keysLimitation);
+    }
+
+    void chooseWindows(const SessionChoice& choice) {
+        if (choice.windows.mechanism == Mechanism::Wayland) {
+            if (auto found = WaylandWindows::create(*wayland)) {
+                processWindows = found.get();
+                windows = std::move(found);
+            }
+        } else if (choice.windows.mechanism != Mechanism::None) {
+            if (auto display = x11::openDisplay()) {
+                auto found = std::make_unique<X11Windows>(std::move(display));
+                processWindows = found.get();
+                windows = std::move(found);
+            }
+        }
+        if (!windows)
+            windows = std::make_unique<UnavailableWindows>();
     }
 };
 
@@ -73,7 +123,6 @@ std::unique_ptr<Display> displayOfSession() {
 
 struct RealPlatform::Services {
     Desktop desktop = Desktop::forSession();
-    QtClipboard clipboard;
     DriveFileSystem files{DriveFileSystem::rootsFromEnvironment()};
     ProcessLauncher processes{files, desktop.processWindows};
     QtMessageBoxes messages;
@@ -96,7 +145,7 @@ Platform RealPlatform::platform() {
     return Platform{*s.desktop.keystrokes,
                     *s.desktop.windows,
                     s.processes,
-                    s.clipboard,
+                    *s.desktop.clipboard,
                     s.files,
                     s.messages,
                     s.clock,

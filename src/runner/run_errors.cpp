@@ -22,7 +22,7 @@ void Tandrel::ShowRunError(int index, const QString& line, const QString& reason
     if (const std::optional<QString> specific = specificRunErrorText(line, lineNumber))
         platform.messages.inform(*specific);
     // Without an X server no key can be typed at all; say so rather than blame the line.
-    if (reason == noX11Reason)
+    if (isSessionReason(reason))
         platform.messages.inform(reason);
     setBackground(Command3, classicColour(PaletteColour::LightGreen));
     globals.PanelMode = 0;

@@ -1,10 +1,10 @@
 // The Test button: plays the program in the list back, line by line.
 
+#include "runner/run_error_text.h"
+#include "runner/wait_rules.h"
 #include "script/keystroke_notation.h"
 #include "script/program_file.h"
-#include "runner/run_error_text.h"
 #include "script/script_lines.h"
-#include "runner/wait_rules.h"
 #include "window/tandrel.h"
 
 namespace tandrel {
@@ -12,10 +12,14 @@ namespace tandrel {
 namespace {
 
 const QString stopBoxTitle = QStringLiteral("OK continues - Cancel stops program");
+// How long a newly shown run window may take to become active before the run goes on anyway.
+constexpr qint64 activationWaitMs = 2000;
+constexpr qint64 activationPollMs = 10;
 
 } // namespace
 
 void Tandrel::Command1_Click() {
+    AwaitActivation();
     // A "{Start Again}" line starts over here, in a loop rather than a nested call, so that a
     // program looping for days does not grow.
     for (;;) {
@@ -64,6 +68,18 @@ void Tandrel::Command1_Click() {
     }
 }
 
+// The window manager activates a newly shown run window when it gets to it, which can be
+// after the program's first {Focus On} has given the focus elsewhere; the program's own
+// focus lines must win, so the run starts once the window is active.
+void Tandrel::AwaitActivation() {
+    show();
+    activateWindow();
+    platform.clock.yield();
+    const qint64 deadline = platform.clock.monotonicMs() + activationWaitMs;
+    while (!isActiveWindow() && platform.clock.monotonicMs() < deadline)
+        platform.clock.waitFor(activationPollMs);
+}
+
 void Tandrel::CloseRun() {
     setWindowTitle(applicationTitle);
     Label20->setText(QStringLiteral("Programs:"));
@@ -80,7 +96,7 @@ Tandrel::LineResult Tandrel::PerformLine(const QString& line) {
     case LineKind::Alt:
     case LineKind::Ctrl:
     case LineKind::Shift:
-        return sent(platform.keystrokes.send(keyLineText(script), true));
+        return sent(SendKeys(keyLineText(script)));
     case LineKind::Exit:
         platform.processEnd.endProcess();
         return {LineOutcome::EndProcess, {}};
@@ -144,10 +160,19 @@ Tandrel::LineResult Tandrel::PasteText(const QString& text, const QString& empty
     if (text.isEmpty())
         return {LineOutcome::Failed, emptyReason};
     for (const QString& keys : {text, QStringLiteral("~")}) {
-        if (Status status = platform.keystrokes.send(keys, true); !status)
+        if (Status status = SendKeys(keys); !status)
             return {LineOutcome::Failed, status.reason()};
     }
     return {};
+}
+
+Status Tandrel::SendKeys(const QString& keys) {
+    if (!keysLimitationTold) {
+        keysLimitationTold = true;
+        if (const QString limitation = platform.keystrokes.limitation(); !limitation.isEmpty())
+            platform.messages.inform(limitation);
+    }
+    return platform.keystrokes.send(keys, true);
 }
 
 Tandrel::LineResult Tandrel::StopBox(const QString& message) {

@@ -209,8 +209,12 @@ private:
     LineResult WaitForDays(const QString& line);
     LineResult PasteText(const QString& text, const QString& emptyReason);
     LineResult StopBox(const QString& message);
+    Status SendKeys(const QString& keys);
+    void AwaitActivation();
     void ShowRunError(int index, const QString& line, const QString& reason);
     void CloseRun();
+    // Where keys cannot reach every window, the first key line of the process says so once.
+    bool keysLimitationTold = false;
 
     void buildControls();
     void showStartScreen();

@@ -99,7 +99,8 @@ TEST(CliE2E, OptionsAnswerWithTheirExitStatusAndWriteNothing) {
         const Outcome outcome = run(dir, {}, display);
         EXPECT_EQ(outcome.status, 1) << display.toStdString();
         EXPECT_EQ(outcome.err, "tandrel: cannot open display \"" + display +
-                                   "\": a graphical session is needed.\n");
+                                   "\" nor Wayland display \"\": a graphical session is "
+                                   "needed.\n");
     }
     EXPECT_EQ(snapshot(dir), before);
 }

@@ -1,7 +1,7 @@
 #include "qt_printers.h"
 
-#include "platform/x11/key_plan.h"
-#include "platform/x11/keysyms.h"
+#include "platform/common/key_plan.h"
+#include "platform/common/keysyms.h"
 
 #include <gtest/gtest.h>
 #include <set>

@@ -1,4 +1,4 @@
-#include "platform/x11/title_match.h"
+#include "platform/common/title_match.h"
 
 #include <gtest/gtest.h>
 

@@ -19,11 +19,13 @@ class FakeKeystrokes : public Keystrokes {
 public:
     Status send(const QString& notation, bool wait) override;
     void releaseAll() override { ++releases; }
+    QString limitation() const override { return limitationText; }
 
     QStringList sent;
     int releases = 0;
     // Sends of exactly this text fail (when not empty).
     QString failingText;
+    QString limitationText;
     // When set, receives every successful send, so that a test can type the keys into the
     // widget that has the focus, as the real back end does.
     std::function<void(const QString&)> deliver;

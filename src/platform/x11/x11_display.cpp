@@ -24,6 +24,13 @@ DisplayPtr openDisplay() {
     return DisplayPtr(XOpenDisplay(nullptr));
 }
 
+bool focusIsOnXWindow(XDisplay* display) {
+    Window focus = noWindow;
+    int revert = 0;
+    XGetInputFocus(display, &focus, &revert);
+    return focus != noWindow && focus != PointerRoot;
+}
+
 ErrorTrap::ErrorTrap(XDisplay* display)
     : display_(display)
     , previous_(reinterpret_cast<void*>(XSetErrorHandler(countError))) {

@@ -17,6 +17,10 @@ using DisplayPtr = std::unique_ptr<XDisplay, DisplayCloser>;
 // A connection of our own to the X server named by DISPLAY; null when there is none.
 DisplayPtr openDisplay();
 
+// Whether an X window holds the keyboard focus. Under XWayland X reports none while a native
+// Wayland window has it.
+bool focusIsOnXWindow(XDisplay* display);
+
 // While alive, X protocol errors are counted instead of reaching Xlib's default handler,
 // which ends the process.
 class ErrorTrap {

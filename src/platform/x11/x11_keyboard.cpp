@@ -1,6 +1,6 @@
 #include "platform/x11/x11_keyboard.h"
 
-#include "platform/x11/keysyms.h"
+#include "platform/common/keysyms.h"
 
 #include <algorithm>
 #include <memory>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/x11/key_plan.h"
+#include "platform/common/key_plan.h"
 #include "platform/x11/x11_display.h"
 
 #include <optional>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "platform/common/key_plan.h"
 #include "platform/keystrokes.h"
-#include "platform/x11/key_plan.h"
 #include "platform/x11/x11_bindings.h"
 #include "platform/x11/x11_display.h"
 #include "platform/x11/x11_processing_wait.h"

@@ -1,6 +1,6 @@
 #include "platform/x11/x11_windows.h"
 
-#include "platform/x11/title_match.h"
+#include "platform/common/title_match.h"
 #include "platform/x11/x11_top_levels.h"
 
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "platform/x11/keysyms.h"
+#include "platform/common/keysyms.h"
 
 #include "legacy_keysyms.h"
 

@@ -1,6 +1,6 @@
-#include "platform/x11/key_plan.h"
+#include "platform/common/key_plan.h"
 
-#include "platform/x11/keysyms.h"
+#include "platform/common/keysyms.h"
 
 #include <algorithm>
 #include <bit>

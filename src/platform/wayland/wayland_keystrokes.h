@@ -1,0 +1,48 @@
+#pragma once
+
+#include "platform/common/key_plan.h"
+#include "platform/keystrokes.h"
+#include "platform/wayland/generated_keymap.h"
+#include "platform/wayland/wayland_connection.h"
+
+struct zwp_virtual_keyboard_v1;
+
+namespace tandrel {
+
+// Types the keystroke notation through the compositor's virtual-keyboard protocol into the
+// window that has the focus. The keyboard types with a keymap of its own (a US layout plus
+// the keysyms a send needs on free keycodes), so any character types whatever the user's
+// layout. One keyboard serves the whole process: compositors drop the first key of a fresh
+// keyboard.
+class WaylandKeystrokes : public Keystrokes {
+public:
+    // Null when the compositor offers no virtual keyboard.
+    static std::unique_ptr<WaylandKeystrokes> create(wayland::Connection& connection);
+    ~WaylandKeystrokes() override;
+
+    // With wait set, returns once the compositor has handled the keys and passed them on to
+    // the focused client (a roundtrip); Wayland offers no way to learn when the client has
+    // acted on them.
+    Status send(const QString& notation, bool wait) override;
+    void releaseAll() override;
+
+private:
+    class SendScope;
+
+    WaylandKeystrokes(wayland::Connection& connection, zwp_virtual_keyboard_v1* keyboard,
+                      std::unique_ptr<wayland::GeneratedKeymap> keymap);
+    bool upload(const std::vector<KeyBinding>& bindings);
+    void perform(const KeyStep& step);
+    void key(int keycode, bool down);
+    void sendModifiers();
+
+    wayland::Connection& connection_;
+    zwp_virtual_keyboard_v1* keyboard_;
+    std::unique_ptr<wayland::GeneratedKeymap> keymap_;
+    std::vector<KeyBinding> uploadedBindings_;
+    bool uploaded_ = false;
+    std::vector<int> held_;
+    unsigned heldModifiers_ = 0;
+};
+
+} // namespace tandrel

@@ -1,0 +1,241 @@
+// The real tandrel program in headless Wayland sessions, run by name from the command line: into
+// native foot terminals and a native Qt window under sway, against sway's clipboard, and what it
+// reports of a session that has the protocols it needs (sway) and of one that has none (weston).
+
+#include "wayland_session.h"
+
+#include <QFile>
+#include <QRegularExpression>
+
+using namespace tandrel::e2e;
+
+namespace {
+
+SwayWindow focusedWindow(const WaylandSession& session) {
+    for (const SwayWindow& window : session.windows())
+        if (window.focused)
+            return window;
+    return {};
+}
+
+// A foot terminal whose shell writes every byte it gets to a file of the user's: keys pass one by
+// one, without echo, signals or flow control, and Return arrives as a newline. It is up once the
+// file is there, which the shell makes after the settings hold, and it has the focus.
+class Terminal {
+public:
+    Terminal(WaylandSession& session, const QString& title, const QString& file)
+        : file_(session.path(file)) {
+        session.start(process_, "foot",
+                      {"--title=" + title, "--app-id=" + appId(title), "sh", "-c",
+                       "stty -icanon -isig -iexten -ixon -echo && exec cat > '" + file_ + "'"});
+        started = awaitCondition([&] {
+            return QFile::exists(file_) && focusedWindow(session).pid == process_.processId();
+        });
+    }
+    ~Terminal() {
+        process_.terminate(); // foot ends its shell on the way
+        if (!process_.waitForFinished(e2eDeadlineMs))
+            process_.kill();
+    }
+    static QString appId(const QString& title) { return title.toLower().replace(u' ', u'-'); }
+    QByteArray received() const {
+        QFile file(file_);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : "<none>";
+    }
+    QByteArray awaitReceived(const QByteArray& expected) const {
+        return awaitValue([&] { return received(); },
+                          [&](const QByteArray& now) { return now == expected; });
+    }
+    qint64 pid() const { return process_.processId(); }
+    bool started = false;
+
+private:
+    QString file_;
+    QProcess process_;
+};
+
+// A process of the user's that ends with the test, whatever way the test ends.
+struct UserProcess : QProcess {
+    ~UserProcess() override {
+        kill();
+        waitForFinished(e2eDeadlineMs);
+    }
+};
+
+class SwayE2E : public SwayTest {
+protected:
+    // Runs the program RUN, written with CR LF line ends, with the real tandrel.
+    static void startRun(UserProcess& tandrel, const QStringList& lines) {
+        ASSERT_TRUE(session_->write("drive_c/TANDREL/PROGRAMS/RUN.TDX",
+                                    (lines.join("\r\n") + "\r\n").toUtf8()));
+        session_->start(tandrel, session_->executable(TANDREL_PATH), {"RUN"});
+    }
+
+    // The titles of its windows once it shows a box beside its run window, else empty.
+    static QStringList boxShownBy(const QProcess& tandrel) {
+        QStringList titles;
+        for (const SwayWindow& window : session_->windows())
+            if (window.pid == tandrel.processId())
+                titles.append(window.name);
+        return titles.size() > 1 ? titles : QStringList();
+    }
+
+    // Runs the program and expects it to end cleanly at its {eXit}; a box fails it at once.
+    static bool runProgram(const QStringList& lines) {
+        UserProcess tandrel;
+        startRun(tandrel, lines);
+        QStringList box;
+        awaitCondition(
+            [&] { return tandrel.waitForFinished(100) || !(box = boxShownBy(tandrel)).isEmpty(); });
+        const bool ended = tandrel.state() == QProcess::NotRunning;
+        EXPECT_TRUE(ended) << "tandrel shows a box; its windows: " << box.join(", ").toStdString();
+        const bool clean =
+            ended && tandrel.exitStatus() == QProcess::NormalExit && tandrel.exitCode() == 0;
+        EXPECT_TRUE(clean || !ended) << "tandrel ended with " << tandrel.exitCode() << ": "
+                                     << tandrel.readAllStandardError().toStdString();
+        return clean;
+    }
+};
+
+// Each program is run with the target terminal and then a decoy open, the decoy focused last:
+// its {Focus On} finds the target by a lower-case beginning of its title.
+TEST_F(SwayE2E, ProgramsTypeIntoTheTerminalTheirFocusOnFinds) {
+    struct Row {
+        const char* what;
+        QStringList lines;
+        QByteArray typed;
+    };
+    const Row rows[] = {
+        {"ASCII",
+         {"H", "i", " ", "{Text Paste}The fox: 0123456789 <>?/|\\\"';,.=-_!@#$&*()"},
+         "Hi The fox: 0123456789 <>?/|\\\"';,.=-_!@#$&*()\n"},
+        {"beyond the US layout",
+         {"{Text Paste}Grüße ✓ Ω → 日本 😀", "ß", "😀"},
+         "Grüße ✓ Ω → 日本 😀\nß😀"},
+        {"the notation's escapes",
+         {"+", "^", "%", "~", "{", "}", "[", "]",
+          "{Text Paste}1{+}2{^}3{%}4{~}5{{}6{}}7{[}8{]}9~0"},
+         "+^%~{}[]1+2^3%4~5{6}7[8]9\n0\n"},
+        {"shift", {"{SHIFT}abc", "{SHIFT}q", "{Text Paste}+(xy)z+w"}, "ABCQXYzW\n"},
+        {"ctrl",
+         {"{CTRL}a", "{CTRL}e", "{Text Paste}^(bc)d"},
+         "\x01\x05\x02\x03"
+         "d\n"},
+        {"named keys",
+         {"{TAB}", "{LEFT}", "{F5}", "{BACKSPACE}", "{ESC}", "{ENTER}"},
+         "\t\x1b[D\x1b[15~\x7f\x1b\n"},
+    };
+    int number = 0;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        ++number;
+        Terminal target(*session_, "Typing Target", QString("typed-%1").arg(number));
+        Terminal decoy(*session_, "Decoy Terminal", QString("decoy-%1").arg(number));
+        ASSERT_TRUE(target.started && decoy.started) << "foot did not start";
+        if (!runProgram(QStringList{"{Focus On}typing t"} + row.lines + QStringList{"{eXit}"}))
+            continue;
+        EXPECT_EQ(target.awaitReceived(row.typed), row.typed);
+        EXPECT_EQ(decoy.received(), "");
+        const SwayWindow focused =
+            awaitValue([&] { return focusedWindow(*session_); },
+                       [&](const SwayWindow& window) { return window.pid == target.pid(); });
+        EXPECT_EQ(focused.name, "Typing Target");
+        EXPECT_EQ(focused.appId, Terminal::appId("Typing Target"));
+    }
+}
+
+TEST_F(SwayE2E, ChordsAndNamedKeysReachANativeQtWindowAsKeys) {
+    const QString record = session_->path("qt-record.json");
+    UserProcess target;
+    session_->start(target, session_->executable(TargetWindow::targetProgram()),
+                    {"--title", "Qt Target", "--out", record});
+    ASSERT_TRUE(awaitCondition([&] {
+        return readTargetRecord(record).pid != 0 &&
+               focusedWindow(*session_).pid == target.processId();
+    })) << "tandrel_target did not start";
+
+    if (runProgram(
+            {"{Focus On}qt t", "a", "{SHIFT}b", "{Text Paste}Ω", "{F5}", "{CTRL}a", "{eXit}"})) {
+        const TargetRecord got =
+            awaitValue([&] { return readTargetRecord(record); },
+                       [](const TargetRecord& now) { return now.keys.contains("<Ctrl+A>"); });
+        EXPECT_EQ(got.text, "aBΩ\n");
+        EXPECT_EQ(got.keys, QStringList({"a", "B", "Ω", "<Return>", "<F5>", "<Ctrl+A>"}));
+    }
+}
+
+// The run waits for text that wl-copy offers, pastes it and clears the clipboard: wl-copy's offer
+// is taken away, and wl-paste finds nothing.
+TEST_F(SwayE2E, ClipboardLinesWaitForPasteAndClearWhatWlCopyOffers) {
+    ASSERT_EQ(session_->run("wl-copy", {"--clear"}).status, 0);
+    Terminal target(*session_, "Clip Target", "clip");
+    ASSERT_TRUE(target.started) << "foot did not start";
+    UserProcess tandrel;
+    startRun(tandrel, {"{Focus On}clip target", "{Clip Wait}Total", "{Clip Paste}", "{Clip Clear}",
+                       "{Text Paste}cleared", "{eXit}"});
+    // Its window has come and the focus is back on the target: the run waits for the clipboard.
+    const auto waiting = [&] {
+        const QList<SwayWindow> windows = session_->windows();
+        const auto any = [&](auto is) { return std::ranges::any_of(windows, is); };
+        return any([&](const SwayWindow& w) { return w.pid == tandrel.processId(); }) &&
+               any([&](const SwayWindow& w) { return w.focused && w.pid == target.pid(); });
+    };
+    ASSERT_TRUE(awaitCondition([&] { return waiting() || !boxShownBy(tandrel).isEmpty(); }) &&
+                waiting())
+        << "the run did not come to its {Focus On}";
+    EXPECT_EQ(target.received(), "");
+
+    UserProcess copier;
+    session_->start(copier, "wl-copy", {"--foreground", "Total: 12"});
+    ASSERT_TRUE(tandrel.waitForFinished(e2eDeadlineMs)) << "the run did not end";
+    EXPECT_EQ(tandrel.exitCode(), 0);
+    EXPECT_EQ(target.awaitReceived("Total: 12\ncleared\n"), "Total: 12\ncleared\n");
+    EXPECT_TRUE(copier.waitForFinished(e2eDeadlineMs)) << "wl-copy still offers its text";
+    EXPECT_EQ(session_->run("wl-paste", {"-n"}).out, "");
+}
+
+// What tandrel --session says of a service: the line that names it.
+QString serviceLine(const QString& report, const QString& service) {
+    const QRegularExpression line("^.*\\b" + service + "\\b.*$",
+                                  QRegularExpression::CaseInsensitiveOption |
+                                      QRegularExpression::MultilineOption);
+    return line.match(report).captured();
+}
+
+QString sessionReport(WaylandSession& session) {
+    const WaylandSession::Output output =
+        session.run(session.executable(TANDREL_PATH), {"--session"});
+    EXPECT_EQ(output.status, 0);
+    return QString::fromUtf8(output.out);
+}
+
+// A line that says why a service is missing, which may name the mechanism it misses.
+bool refuses(const QString& line) {
+    static const QRegularExpression refusal("\\b(no|none|not|cannot)\\b",
+                                            QRegularExpression::CaseInsensitiveOption);
+    return line.contains(refusal);
+}
+
+TEST_F(SwayE2E, TheSessionReportNamesTheWaylandMechanisms) {
+    const struct {
+        const char* service;
+        const char* mechanism;
+    } rows[] = {{"typing", "virtual keyboard"},
+                {"windows", "foreign toplevel"},
+                {"clipboard", "data control"}};
+    const QString report = sessionReport(*session_);
+    for (const auto& row : rows) {
+        const QString line = serviceLine(report, row.service);
+        EXPECT_TRUE(line.contains(row.mechanism, Qt::CaseInsensitive) && !refuses(line))
+            << row.service << ": " << line.toStdString();
+    }
+}
+
+using WestonE2E = WestonTest;
+
+TEST_F(WestonE2E, TheSessionReportSaysKeysCannotBeTypedWithoutTheProtocols) {
+    const QString line = serviceLine(sessionReport(*session_), "typing");
+    EXPECT_TRUE(refuses(line)) << "typing: " << line.toStdString();
+}
+
+} // namespace
