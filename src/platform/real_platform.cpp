@@ -2,6 +2,7 @@
 
 #include "platform/posix/drive_file_system.h"
 #include "platform/posix/process_launcher.h"
+#include "platform/posix/termination_signals.h"
 #include "platform/posix/xdg_shortcuts.h"
 #include "platform/qt/qt_printer.h"
 #include "platform/qt/qt_services.h"
@@ -136,6 +137,7 @@ struct RealPlatform::Services {
 RealPlatform::RealPlatform()
     : services_(std::make_unique<Services>()) {
     services_->files.prepareSystemDrive(QLatin1Char('C'));
+    releaseKeysOnTermination(*services_->desktop.keystrokes);
 }
 
 RealPlatform::~RealPlatform() = default;

@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QTimer>
+#include <cstdio>
 
 namespace tandrel {
 
@@ -32,6 +33,9 @@ Answer QtMessageBoxes::ask(const QString& text, const QString& title, Buttons bu
     auto* copy = new QShortcut(QKeySequence::Copy, &box);
     QObject::connect(copy, &QShortcut::activated, &box,
                      [&box] { QGuiApplication::clipboard()->setText(box.text()); });
+    // A run started from a shell or a script may show its box where nobody looks; its text
+    // goes to standard error as well.
+    std::fprintf(stderr, "tandrel: %s\n", qUtf8Printable(text));
     switch (box.exec()) {
     case QMessageBox::Ok:
         return Answer::Ok;
