@@ -211,3 +211,16 @@ TEST_F(RunnerTest, EveryLineFailsAndSendsAsTheCheckSays) {
         EXPECT_EQ(fake.keystrokes.sent, plan.sends) << line.toStdString();
     }
 }
+
+// Where keys cannot reach every window, the first key line of the process says so once; the
+// keys are sent all the same (they reach the windows they can).
+TEST_F(RunnerTest, TheSessionsLimitationIsToldOnceBeforeTheFirstKeyLine) {
+    fake.keystrokes.limitationText = "Keys reach X11 windows only.";
+    fake.keystrokes.sent.clear();
+    fake.messages.asked.clear();
+    for (int runs = 0; runs < 2; ++runs)
+        run({"{Wait}0", "a", "{Text Paste}b"});
+    EXPECT_EQ(fake.messages.texts(), QStringList{"Keys reach X11 windows only."});
+    EXPECT_EQ(fake.keystrokes.sent, (QStringList{"a", "b", "~", "a", "b", "~"}));
+    fake.keystrokes.limitationText.clear();
+}
