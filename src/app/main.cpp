@@ -26,6 +26,18 @@ bool graphicalSessionAnswers() {
     return false;
 }
 
+// Where keys reach X11 windows only (GNOME, KDE), Tandrel's own window must be one of them:
+// the editor types into itself. Elsewhere Qt runs on whatever the session gives.
+void chooseQtPlatform() {
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        return;
+    const auto wayland = tandrel::openWaylandConnection();
+    const tandrel::SessionChoice choice =
+        tandrel::chooseSession(tandrel::probeSession(wayland.get()));
+    if (choice.typing.mechanism == tandrel::Mechanism::X11Windows)
+        qputenv("QT_QPA_PLATFORM", "xcb");
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -33,6 +45,7 @@ int main(int argc, char* argv[]) {
         return *status;
     if (!graphicalSessionAnswers())
         return 1;
+    chooseQtPlatform();
     QApplication app(argc, argv);
     tandrel::RealPlatform realPlatform;
     tandrel::Tandrel window(realPlatform.platform());
