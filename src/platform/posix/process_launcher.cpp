@@ -93,6 +93,7 @@ void ProcessLauncher::activateWhenShown(qint64 pid) {
         return;
     windowPoll_.stop();
     windowPoll_.disconnect();
+    windows_->started(pid);
     auto elapsed = std::make_shared<QElapsedTimer>();
     elapsed->start();
     const quint64 activationsAtStart = windows_->titleActivations();

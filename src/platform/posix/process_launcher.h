@@ -14,6 +14,8 @@ namespace tandrel {
 class ProcessWindows {
 public:
     virtual ~ProcessWindows() = default;
+    // The process has just been started: windows that exist now are not its own.
+    virtual void started(long long) {}
     // Activates the top-level window of the process; false while the process has none.
     virtual bool activateWindowOf(long long pid) = 0;
     // Counts the activations by title, so that a late program window does not take the focus

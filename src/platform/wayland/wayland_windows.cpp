@@ -142,13 +142,18 @@ bool WaylandWindows::activateAndConfirm(zwlr_foreign_toplevel_handle_v1* handle)
         focusTimeout);
 }
 
+void WaylandWindows::started(long long pid) {
+    connection_.roundtrip();
+    awaitedPid_ = pid;
+    lastBeforeStart_ = nextSerial_;
+}
+
 bool WaylandWindows::activateWindowOf(long long pid) {
-    const auto [first, isNew] = startedAfter_.try_emplace(pid, nextSerial_);
-    if (isNew || !connection_.roundtrip())
+    if (pid != awaitedPid_ || !connection_.roundtrip())
         return false;
     for (const Toplevel& toplevel : toplevels_) {
-        if (toplevel.announced && toplevel.serial > first->second) {
-            startedAfter_.erase(first);
+        if (toplevel.announced && toplevel.serial > lastBeforeStart_) {
+            awaitedPid_ = 0;
             activateAndConfirm(toplevel.handle);
             return true;
         }

@@ -5,7 +5,6 @@
 #include "platform/windows.h"
 
 #include <list>
-#include <map>
 
 struct zwlr_foreign_toplevel_handle_v1;
 struct zwlr_foreign_toplevel_manager_v1;
@@ -23,6 +22,7 @@ public:
     Status activate(const QString& title) override;
     // The list names no processes: a started program's window is the first toplevel that
     // appears after its start.
+    void started(long long pid) override;
     bool activateWindowOf(long long pid) override;
     quint64 titleActivations() const override { return titleActivations_; }
 
@@ -46,7 +46,9 @@ private:
     std::list<Toplevel> toplevels_;
     quint64 nextSerial_ = 0;
     quint64 titleActivations_ = 0;
-    std::map<long long, quint64> startedAfter_; // per started process, the last serial before
+    // The started process whose window is awaited, and the last toplevel seen before it.
+    long long awaitedPid_ = 0;
+    quint64 lastBeforeStart_ = 0;
 };
 
 } // namespace tandrel
