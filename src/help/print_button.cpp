@@ -35,9 +35,10 @@ void Tandrel::Command12_Click() {
     }
 }
 
+// The user may delete lines, Create or UNDO while events run between lines: the print ends
+// at the list's end as it is then.
 void Tandrel::printLines(const QListWidget* list) {
-    const int count = list->count();
-    for (int row = 0; row < count; ++row) {
+    for (int row = 0; row < list->count(); ++row) {
         platform.printer.setFontSize(8);
         platform.printer.setBold(false);
         platform.printer.printLine(printIndent + list->item(row)->text());

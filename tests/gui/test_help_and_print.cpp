@@ -55,12 +55,14 @@ TEST(Print, PrintsTheChosenListIndented) {
         QStringList program;
         QString failure = {};    // the printer's, when it does not accept the document
         bool clickAgain = false; // while the question is up, which waits for the first document
+        bool deleteLast = false; // the user deletes the last line while the first one prints
     } cases[] = {
         {"yes prints the program", Answer::Yes, {"{Run Program}/usr/bin/gedit", "a", ""}},
         {"empty program ends an empty document", Answer::Yes, {}},
         {"cancel prints nothing", Answer::Cancel, {"x"}},
         {"no: the manual, to a failing printer", Answer::No, {"x"}, "it did not accept the job."},
         {"a second click gives a second document", Answer::Yes, {"a", "b"}, {}, true},
+        {"a line deleted mid-print is not printed", Answer::Yes, {"a", "b", "c"}, {}, false, true},
     };
     for (const auto& c : cases) {
         FakePlatform fake;
@@ -77,6 +79,8 @@ TEST(Print, PrintsTheChosenListIndented) {
                 QMetaObject::invokeMethod(
                     &window, [&] { window.Command12_Click(); }, Qt::QueuedConnection);
         };
+        if (c.deleteLast)
+            fake.printer.onLine = [&] { delete window.List2->takeItem(window.List2->count() - 1); };
         window.Command12_Click();
         SCOPED_TRACE(c.name);
         QStringList messages(clicks, "YES to print your program - NO to print all help texts");
@@ -84,9 +88,10 @@ TEST(Print, PrintsTheChosenListIndented) {
             messages << "Nothing was printed: " + c.failure;
         ASSERT_EQ(cutTo(fake.messages.texts(), messages), messages);
         EXPECT_EQ(fake.messages.asked.first().buttons, Buttons::YesNoCancel);
-        const QStringList expected = c.answer == Answer::No    ? indented(textsOf(window.List9))
-                                     : c.answer == Answer::Yes ? indented(c.program)
-                                                               : QStringList{};
+        const QStringList expected =
+            c.answer == Answer::No    ? indented(textsOf(window.List9))
+            : c.answer == Answer::Yes ? indented(c.program.mid(0, c.program.size() - c.deleteLast))
+                                      : QStringList{};
         EXPECT_EQ(fake.printer.lines, c.clickAgain ? expected + expected : expected);
         EXPECT_EQ(fake.printer.documents, c.answer == Answer::Cancel ? 0 : clicks);
         if (!fake.printer.lines.isEmpty()) {

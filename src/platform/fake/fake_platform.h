@@ -101,7 +101,11 @@ class FakePrinter : public Printer {
 public:
     void setFontSize(int points) override { fontSize = points; }
     void setBold(bool value) override { bold = value; }
-    void printLine(const QString& text) override { lines << text; }
+    void printLine(const QString& text) override {
+        lines << text;
+        if (onLine)
+            onLine();
+    }
     Status endDocument() override;
 
     QStringList lines;
@@ -109,6 +113,7 @@ public:
     bool bold = false;
     int documents = 0;
     Status endResult = Status::ok(); // what ending a document reports
+    std::function<void()> onLine;    // what the user does while a line prints
 };
 
 class FakeDisplay : public Display {
