@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
 
 namespace tandrel {
@@ -73,15 +74,21 @@ void QtClock::yield() {
     QCoreApplication::processEvents();
 }
 
+// A timer takes an int of milliseconds (24.8 days); longer waits go in steps of a day.
 void QtClock::waitUntil(qint64 monotonicDeadlineMs) {
-    const qint64 remaining = monotonicDeadlineMs - monotonicMs();
+    constexpr qint64 longestStepMs = 24ll * 60 * 60 * 1000;
+    qint64 remaining = monotonicDeadlineMs - monotonicMs();
     if (remaining <= 0) {
         yield();
         return;
     }
-    QEventLoop loop;
-    QTimer::singleShot(int(remaining), Qt::PreciseTimer, &loop, &QEventLoop::quit);
-    loop.exec();
+    while (remaining > 0) {
+        QEventLoop loop;
+        QTimer::singleShot(int(std::min(remaining, longestStepMs)), Qt::PreciseTimer, &loop,
+                           &QEventLoop::quit);
+        loop.exec();
+        remaining = monotonicDeadlineMs - monotonicMs();
+    }
 }
 
 QString QtClipboard::text() {
