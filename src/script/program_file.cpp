@@ -106,7 +106,8 @@ QByteArray encodeProgram(const QStringList& lines) {
 
 std::optional<QStringList> readProgram(const FileSystem& files, const QString& path) {
     const std::optional<QByteArray> bytes = files.read(path);
-    if (!bytes)
+    // A text file never holds NUL: this is some binary file, and its bytes must not be typed.
+    if (!bytes || bytes->contains('\0'))
         return std::nullopt;
     return decodeProgram(*bytes);
 }

@@ -19,7 +19,7 @@ QStringList decodeProgram(const QByteArray& bytes);
 // back; UTF-8 otherwise, so that no character is lost on the way to the file and back.
 QByteArray encodeProgram(const QStringList& lines);
 
-// Nothing when the file cannot be read.
+// Nothing when the file cannot be read or is a binary file (it holds NUL bytes).
 std::optional<QStringList> readProgram(const FileSystem& files, const QString& path);
 // The old file stays as it was unless the new one was written completely.
 Status writeProgram(FileSystem& files, const QString& path, const QStringList& lines);

@@ -92,6 +92,9 @@ TEST(ProgramFile, ReadsAndWritesThroughTheFileSystem) {
     ASSERT_TRUE(writeProgram(files, "C:\\MINE.TDX", program));
     EXPECT_EQ(files.read("C:\\MINE.TDX"), QByteArray("{ALT}F\r\n{Text Paste}caf\xE9\r\n"));
     EXPECT_EQ(readProgram(files, "C:\\MINE.TDX"), program);
+    // A binary file is no program: its one-byte lines would be typed as keys.
+    ASSERT_TRUE(files.write("C:\\BINARY.TDX", QByteArray("a\r\n\0\x01b\r\n", 7)));
+    EXPECT_EQ(readProgram(files, "C:\\BINARY.TDX"), std::nullopt);
     // No first line in an empty file; an empty one before a line end.
     const std::pair<QByteArray, std::optional<QString>> firstLines[] = {
         {"", std::nullopt}, {"\r\nsecond", ""}, {"a\r\nb", "a"}};
