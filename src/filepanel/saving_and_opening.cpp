@@ -4,6 +4,8 @@
 #include "window/colours.h"
 #include "window/tandrel.h"
 
+#include <QRegularExpression>
+
 namespace tandrel {
 
 namespace {
@@ -57,6 +59,13 @@ void Tandrel::Command6_Click() {
 }
 
 void Tandrel::saveProgram() {
+    // A path that ends in a directory would make a file named ".TDX", which the lists hide.
+    const QString name = Text5->text().section(QRegularExpression(QStringLiteral("[\\\\/]")), -1);
+    if (name.trimmed().isEmpty()) {
+        platform.messages.inform(QStringLiteral(
+            "You have not given your program a file name.  Type one after the directory."));
+        return;
+    }
     if (!Text5->text().contains(QLatin1Char('.')))
         Text5->setText(Text5->text() + QStringLiteral(".TDX"));
     const QString path = Text5->text();

@@ -28,6 +28,12 @@ TEST_F(FilePanelTest, SavingWritesCrLfLinesAndProposesThePathOrRefuses) {
     setProgram({"abc", "{ENTER}", "{File Copy}C:\\A * C:\\B"});
     window->Command2_Click();
     EXPECT_EQ(window->Text5->text(), programs) << "before a save: the programs directory";
+    window->Command6_Click(); // no file name yet: nothing is written, the panel stays
+    EXPECT_EQ(fake.messages.texts().value(1), "You have not given your program a file name.  "
+                                              "Type one after the directory.");
+    EXPECT_FALSE(QFile::exists(onC("TANDREL/PROGRAMS/.TDX")));
+    EXPECT_TRUE(window->Command6->isVisible());
+    fake.messages.asked.removeLast();
     window->Text5->setText(programs + "MINE");
     window->Command6_Click();
     EXPECT_EQ(readFile(onC("TANDREL/PROGRAMS/MINE.TDX")),
