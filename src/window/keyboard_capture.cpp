@@ -60,7 +60,11 @@ void Tandrel::recordKey(int keyCode) {
         ShowCtrlDialog();
         return;
     case VirtualKey::F10:
-        runF10Sequence();
+        // Without the full stop the sequence's own line is the key's one line.
+        if (!runF10Sequence()) {
+            globals.LastKeyCode = qint16(keyCode);
+            return;
+        }
         break;
     }
     if (keyCode == VirtualKey::Delete && globals.LastKeyCode != VirtualKey::Delete) {
@@ -86,7 +90,7 @@ void Tandrel::recordKey(int keyCode) {
         Text2->setText(token);
 }
 
-void Tandrel::runF10Sequence() {
+bool Tandrel::runF10Sequence() {
     const QString token = QStringLiteral("{F10}");
     if (Text2->text() == token)
         Text2_Change();
@@ -102,11 +106,12 @@ void Tandrel::runF10Sequence() {
     while (sent && List2->count() == linesBefore && platform.clock.monotonicMs() < deadline)
         platform.clock.waitFor(10);
     if (List2->count() != linesBefore + 1)
-        return;
+        return List2->count() != linesBefore;
     const int selected = selectedLine();
     const int temporary = selected < 0 ? List2->count() - 1 : selected - 1;
     if (temporary >= 0 && List2->item(temporary)->text() == QLatin1String("."))
         delete List2->takeItem(temporary);
+    return true;
 }
 
 void Tandrel::Text2_KeyUp(int keyCode) {

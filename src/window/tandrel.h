@@ -277,7 +277,8 @@ public:
 private:
     void connectKeyboardAndEditing();
     void recordKey(int keyCode);
-    void runF10Sequence();
+    // Whether the sequence's full stop came back.
+    bool runF10Sequence();
     void runDialogAltSequence();
     void openModifierDialog(const QString& key);
     void switchOn(QRadioButton* option);

@@ -160,3 +160,19 @@ TEST_F(TypingTest, TheAltDialogsFieldRecordsOrPassesKeysAsTheOptionsSay) {
     QTest::mouseClick(window->Option1, Qt::LeftButton);
     EXPECT_EQ(QApplication::focusWidget(), window->Text2);
 }
+
+// Where the full stop of the F10 sequence never comes back (no key reaches this window), each
+// F10 is still one line.
+TEST_F(TypingTest, F10IsOneLineEachWhenItsOwnKeysDoNotReturn) {
+    for (const QString& failing : {QString("."), QString("{F10}")}) {
+        SCOPED_TRACE(failing.toStdString());
+        fake.keystrokes.failingText = failing;
+        setProgram({"x"});
+        window->globals.LastKeyCode = 0;
+        window->Text2->selectAll();
+        window->Text2->setFocus();
+        type({{Key_F10}, {Key_A}, {Key_F10}, {Key_F10}});
+        EXPECT_EQ(lines(), (QStringList{"x", "{F10}", "a", "{F10}", "{F10}"}));
+    }
+    fake.keystrokes.failingText.clear();
+}
