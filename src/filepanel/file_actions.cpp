@@ -68,6 +68,7 @@ void Tandrel::File1_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, int
     for (QWidget* control : std::initializer_list<QWidget*>{Text11, Command10, Command11})
         control->hide();
     globals.ActionFileName = name;
+    actionFilePath = actionDirectory(dir1Path) + name;
 }
 
 void Tandrel::List7_Click() {
@@ -93,11 +94,11 @@ void Tandrel::List7_Click() {
     }
     case 2: {
         platform.clock.yield();
-        const QListWidgetItem* selected = File1->currentItem();
-        const QString name = selected ? selected->text() : globals.ActionFileName;
+        // The file the menu was opened on, wherever the lists have moved since.
+        const QString name = globals.ActionFileName;
         if (platform.messages.ask(QStringLiteral("Delete ") + name, name, Buttons::YesNo) ==
             Answer::Yes)
-            platform.files.erase(actionDirectory(dir1Path) + name);
+            platform.files.erase(actionFilePath);
         refreshFileList();
         List7->hide();
         break;
@@ -110,12 +111,19 @@ void Tandrel::List7_Click() {
 void Tandrel::Command10_Click() {
     for (QWidget* control : std::initializer_list<QWidget*>{Command10, Command11, List7})
         control->hide();
-    const QString directory = actionDirectory(dir1Path).trimmed();
-    const QString oldPath = directory + globals.ActionFileName;
-    const QString newPath = directory + Text11->text();
-    // Copy, then erase: a copy that fails leaves the only file where it was.
-    if (newPath != oldPath && platform.files.copy(oldPath, newPath))
+    const QString oldPath = actionFilePath;
+    const QString newPath =
+        oldPath.left(oldPath.size() - globals.ActionFileName.size()) + Text11->text();
+    // Copy, then erase: a copy that fails leaves the only file where it was. Names that differ
+    // in letter case only are one file to the drive: the rename goes through another name.
+    if (newPath.compare(oldPath, Qt::CaseInsensitive) == 0 && newPath != oldPath) {
+        const QString step = oldPath + QStringLiteral(".RENAMING");
+        if (platform.files.copy(oldPath, step) && platform.files.erase(oldPath) &&
+            platform.files.copy(step, newPath))
+            platform.files.erase(step);
+    } else if (newPath != oldPath && platform.files.copy(oldPath, newPath)) {
         platform.files.erase(oldPath);
+    }
     Text11->hide();
     refreshFileList();
 }

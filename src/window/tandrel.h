@@ -240,6 +240,8 @@ private:
     // A commit is in its pause; a second press of Insert or OK then must not commit the
     // emptied fields over the line just inserted.
     bool committing = false;
+    // The full path of the file the file-action menu was opened on.
+    QString actionFilePath;
 
     // Help manual browsing and printing.
 public:

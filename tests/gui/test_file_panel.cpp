@@ -188,6 +188,7 @@ TEST_F(FilePanelTest, RenameAndDeleteFromTheMenu) {
         {"C:\\", 1, "B.TDX", {"B.TDX"}, "<missing>", "rename at the root"},
         {programs, 1, "B.TDX", {"B.TDX"}, "<missing>", "replaces another file", true},
         {programs, 1, "A.TDX", {"A.TDX"}, "a", "same name: file untouched"},
+        {programs, 1, "a.tdx", {"a.tdx"}, "<missing>", "letter case only"},
         {programs, 1, "NOPE\\B.TDX", {"A.TDX"}, "a", "failed copy never erases"},
         {programs, 2, "y", {}, "<missing>", "delete answered Yes"},
         {programs, 2, "n", {"A.TDX"}, "a", "delete answered No"},
@@ -217,9 +218,21 @@ TEST_F(FilePanelTest, RenameAndDeleteFromTheMenu) {
         }
         EXPECT_EQ(textsOf(window->File1), row.listed);
         EXPECT_EQ(readFile(onC(folder + "A.TDX")), row.aContent);
-        if (row.listed == QStringList{"B.TDX"}) {
-            EXPECT_EQ(readFile(onC(folder + "B.TDX")), "a");
+        if (row.listed.size() == 1 && row.listed[0] != "A.TDX") {
+            EXPECT_EQ(readFile(onC(folder + row.listed[0])), "a");
         }
         EXPECT_FALSE(window->List7->isVisible() || window->Text11->isVisible());
     }
+    // The menu acts on the file it was opened on, after a click on another directory too.
+    writeFile(onC("A.TDX"), "root");
+    writeFile(onC("TANDREL/PROGRAMS/A.TDX"), "a");
+    window->pointDirectoryList(programs);
+    selectEntry(window->File1, "A.TDX");
+    window->File1_MouseDown(Qt::RightButton, {}, 0, 0);
+    window->pointDirectoryList("C:\\");
+    window->List7->setCurrentRow(2);
+    fake.messages.willAnswer(Answer::Yes);
+    window->List7_Click();
+    EXPECT_EQ(readFile(onC("A.TDX")), "root");
+    EXPECT_EQ(readFile(onC("TANDREL/PROGRAMS/A.TDX")), "<missing>");
 }
