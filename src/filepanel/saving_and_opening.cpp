@@ -81,6 +81,7 @@ void Tandrel::saveProgram() {
     platform.messages.inform(QStringLiteral("Your program has been saved in the file:  ") + path);
     Text8->hide();
     Label25->setText(path);
+    Label25->show();
     globals.PanelMode = 0;
     CloseFilePanel();
 }
@@ -98,6 +99,7 @@ void Tandrel::openProgram() {
     List2->clear();
     globals.ProgramPath = path;
     Label25->setText(path);
+    Label25->show();
     List2->addItems(*lines);
     Text8->hide();
     if (globals.PanelMode == 1) {

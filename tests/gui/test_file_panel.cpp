@@ -43,6 +43,7 @@ TEST_F(FilePanelTest, SavingWritesCrLfLinesAndProposesThePathOrRefuses) {
     EXPECT_FALSE(window->Command6->isVisible());
     window->Command2_Click();
     EXPECT_EQ(window->Text5->text(), programs + "MINE.TDX") << "after a save: its path";
+    EXPECT_TRUE(window->Label25->isVisible());
 
     writeFile(onC("BLOCK"), "a regular file");
     setProgram({"x"}); // the panel is still open
@@ -82,6 +83,7 @@ TEST_F(FilePanelTest, OpeningLoadsTheFileOrKeepsTheProgram) {
         EXPECT_EQ(fake.messages.texts().contains(invalid), !opened);
         if (opened) {
             EXPECT_EQ(window->Label25->text(), path);
+            EXPECT_TRUE(window->Label25->isVisible());
         }
         window->Command7_Click();
     }
