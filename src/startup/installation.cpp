@@ -3,6 +3,7 @@
 #include "script/program_file.h"
 #include "startup/sample_programs.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 namespace tandrel {
@@ -20,33 +21,36 @@ void busyWaitOneSecond(Clock& clock) {
 
 void noPause(Clock&) {}
 
-// The first regular file directly inside a directory, links and subdirectories left out.
-std::optional<QString> firstRegularFile(const FileSystem& files, const QString& directory) {
+// The first regular file or symbolic link directly inside a directory; subdirectories stay.
+std::optional<QString> firstRemovable(const FileSystem& files, const QString& directory) {
     const auto entries = files.list(directory);
     if (!entries)
         return std::nullopt;
     for (const DirectoryEntry& entry : *entries) {
-        if (entry.isDirectory)
-            continue;
         const auto host = files.hostPath(directory + entry.name);
         if (!host)
             continue;
         const QFileInfo info(*host);
-        if (info.isFile() && !info.isSymLink())
+        if (info.isSymLink() || (info.isFile() && !entry.isDirectory))
             return entry.name;
     }
     return std::nullopt;
 }
 
-// Deletes the regular files of a directory one per pass; returns whether one was left.
-bool emptyDirectory(FileSystem& files, const QString& directory) {
-    for (int pass = 0; pass < uninstallPassLimit; ++pass) {
-        const auto name = firstRegularFile(files, directory);
-        if (!name)
-            return false;
-        files.erase(directory + *name);
+// A link goes as a link: its target, inside the installation or not, is never touched.
+bool remove(FileSystem& files, const QString& path) {
+    const auto host = files.hostPath(path);
+    if (host && QFileInfo(*host).isSymLink())
+        return QFile::remove(*host);
+    return files.erase(path).isOk();
+}
+
+// Deletes the regular files and links of a directory until one will not go or none is left.
+void emptyDirectory(FileSystem& files, const QString& directory) {
+    while (const auto name = firstRemovable(files, directory)) {
+        if (!remove(files, directory + *name))
+            return;
     }
-    return firstRegularFile(files, directory).has_value();
 }
 
 } // namespace
@@ -79,11 +83,11 @@ bool uninstall(FileSystem& files, Shortcuts& shortcuts, const QString& drive) {
     const QString programs = home + QStringLiteral("programs\\");
     emptyDirectory(files, programs);
     files.removeDirectory(programs);
-    const bool left = emptyDirectory(files, home);
+    emptyDirectory(files, home);
     files.removeDirectory(home);
     shortcuts.remove(ShortcutPlace::Desktop, shortcutName);
     shortcuts.remove(ShortcutPlace::StartMenu, shortcutName);
-    return left;
+    return files.directoryExists(programs) || files.directoryExists(home);
 }
 
 } // namespace tandrel

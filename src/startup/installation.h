@@ -27,13 +27,10 @@ void installExecutableAndShortcuts(const InstallTarget& target, void (*pause)(Cl
 // Home directory, executable, shortcuts, programs directory and the sample programs.
 void installFirstTime(const InstallTarget& target);
 
-// Passes after which a file that will not go is left for the user to remove by hand.
-inline constexpr int uninstallPassLimit = 100;
-
 // Empties and removes the programs directory, then the home directory, then the shortcuts.
-// Only regular files directly inside the two directories are deleted; a symbolic link is
-// never followed nor removed. Returns whether a file in the home directory was still left
-// after the pass limit.
+// Regular files and symbolic links directly inside the two directories are deleted, links
+// as links (never followed); a real subdirectory keeps its directory. Returns whether either
+// directory is still there.
 bool uninstall(FileSystem& files, Shortcuts& shortcuts, const QString& drive);
 
 } // namespace tandrel

@@ -96,6 +96,7 @@ TEST_F(Startup, TheArgumentInstallsUpdatesOrRemoves) {
         QString stuckName;
         QStringList survivors;
         const char* reason;
+        int morePrograms = 0; // the user's, beside the samples
     };
     const QString readMe = "/TANDREL/PROGRAMS/Read Me", link = "/TANDREL/outside-link";
     const QString outside = "/outside.txt", exe = "/TANDREL/Tandrel.exe";
@@ -106,10 +107,10 @@ TEST_F(Startup, TheArgumentInstallsUpdatesOrRemoves) {
         Row("/U", false, Answer::Ok, {}, true, "", {}, "no home: installs, not updates"),
         Row("/x", true, Answer::Cancel, {question}, false, "", {}, "cancelled: nothing goes"),
         Row("/X", true, Answer::Ok, {question, removed}, false, "", {}, "capital X removes"),
-        Row("/x", true, Answer::Ok, {question, removed}, false, "Read Me", {readMe},
-            "stuck sample"),
+        Row("/x", true, Answer::Ok, {question, byHand}, false, "Read Me", {readMe}, "stuck sample"),
+        Row("/x", true, Answer::Ok, {question, removed}, false, "", {}, "150 programs", 150),
         Row("/x", true, Answer::Ok, {question, byHand}, false, "Tandrel.exe", {exe}, "stuck home"),
-        Row("/x", true, Answer::Ok, {question, removed}, false, "", {link, outside}, "links stay"),
+        Row("/x", true, Answer::Ok, {question, removed}, false, "", {outside}, "links go as links"),
     };
     const SampleProgram aSample = samplePrograms().first();
     for (const Row& row : rows) {
@@ -122,6 +123,8 @@ TEST_F(Startup, TheArgumentInstallsUpdatesOrRemoves) {
             writeFile(host(exe), "stale");
             ASSERT_TRUE(files.write(aSample.path, "stale"));
         }
+        for (int n = 0; n < row.morePrograms; ++n)
+            writeFile(host(QString("/TANDREL/PROGRAMS/MINE%1.TDX").arg(n)), "a");
         const bool linkOutside = row.survivors.contains(outside);
         if (linkOutside) {
             writeFile(host(outside), "keep");
@@ -144,7 +147,8 @@ TEST_F(Startup, TheArgumentInstallsUpdatesOrRemoves) {
         EXPECT_EQ(fake.processEnd.ends, gone ? 1 : 0);
         EXPECT_EQ(fake.shortcuts.removed, gone ? QStringList(2, "Tandrel") : QStringList());
         EXPECT_EQ(fake.shortcuts.created, QStringList(row.installs ? 2 : 0, "Tandrel"));
-        EXPECT_EQ(QDir(host("/TANDREL")).exists(), !gone || !row.survivors.isEmpty());
+        const bool kept = !row.survivors.filter("/TANDREL/").isEmpty();
+        EXPECT_EQ(QDir(host("/TANDREL")).exists(), !gone || kept);
         for (const QString& survivor : row.survivors)
             EXPECT_TRUE(QFileInfo(host(survivor)).exists()) << survivor.toStdString();
         EXPECT_EQ(readFile(host(exe)) == readFile(executable), row.installs);
