@@ -64,10 +64,15 @@ void Tandrel::pointDriveList(const QString& drive) {
     if (index < 0)
         return;
     Drive1->setCurrentIndex(index);
-    Drive1_Change();
+    changeDrive(false);
 }
 
 void Tandrel::Drive1_Change() {
+    changeDrive(true);
+}
+
+// Only a user's choice of drive is answered with a box; the start-up steps go on quietly.
+void Tandrel::changeDrive(bool userChoice) {
     const QString drive = Drive1->currentData().toString();
     // The drive's directory when the list was there before, otherwise its root.
     const QString target =
@@ -76,7 +81,8 @@ void Tandrel::Drive1_Change() {
         // An absent or unreadable drive: the lists stay where they were.
         fillDriveList();
         platform.clock.yield();
-        platform.messages.inform(QStringLiteral("The drive %1 cannot be read.").arg(drive));
+        if (userChoice)
+            platform.messages.inform(QStringLiteral("The drive %1 cannot be read.").arg(drive));
         return;
     }
     pointDirectoryList(target);

@@ -126,6 +126,7 @@ public:
     // File selection panel: pointing the lists somewhere raises their change handlers, as a
     // user's choice does ("C:", "C:\\TANDREL\\PROGRAMS\\").
     void pointDriveList(const QString& drive);
+    void changeDrive(bool userChoice);
     void pointDirectoryList(const QString& path);
 
     // File selection panel, saving, opening and starting a run.

@@ -238,3 +238,20 @@ TEST_F(FilePanelTest, RenameAndDeleteFromTheMenu) {
     EXPECT_EQ(readFile(onC("A.TDX")), "root");
     EXPECT_EQ(readFile(onC("TANDREL/PROGRAMS/A.TDX")), "<missing>");
 }
+
+// An unreadable drive is told of when the user picks it, not during the quiet start-up steps.
+TEST_F(FilePanelTest, AnUnreadableDriveGivesABoxOnlyWhenTheUserPicksIt) {
+    fake.messages.asked.clear();
+    for (const bool userPicks : {false, true}) {
+        QDir().mkpath(fake.driveRoot('Z'));
+        window->fillDriveList();
+        window->Drive1->setCurrentIndex(window->Drive1->findData("Z:"));
+        ASSERT_TRUE(QDir(fake.driveRoot('Z')).removeRecursively());
+        if (userPicks)
+            window->Drive1_Change();
+        else
+            window->pointDriveList("Z:");
+    }
+    EXPECT_EQ(fake.messages.texts(), QStringList{"The drive Z: cannot be read."});
+    QDir().mkpath(fake.driveRoot('Z'));
+}
