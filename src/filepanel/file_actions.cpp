@@ -54,7 +54,7 @@ void Tandrel::File1_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, int
     if (button != Qt::RightButton)
         return;
     const QListWidgetItem* selected = File1->currentItem();
-    if (!selected || selected->text().isEmpty())
+    if (!selected || selected->text().isEmpty() || !usableFileName(selected->text()))
         return;
     const QString name = selected->text();
     List7->clear();

@@ -163,9 +163,19 @@ void Tandrel::composeFieldsForDirectory() {
         Text5->setText(Text5->text().chopped(1));
 }
 
+// A host file may hold "\" in its name, which a drive-letter path reads as a separator: such
+// a path would name another file, so the name is refused rather than used.
+bool Tandrel::usableFileName(const QString& name) {
+    if (!name.contains(QLatin1Char('\\')))
+        return true;
+    platform.messages.inform(
+        QStringLiteral("The file name \"%1\" holds a \"\\\"; Tandrel cannot use it.").arg(name));
+    return false;
+}
+
 void Tandrel::File1_Click() {
     const QListWidgetItem* item = File1->currentItem();
-    if (!item)
+    if (!item || !usableFileName(item->text()))
         return;
     const QString fileName = item->text();
     const QString startLine = Text3->text();

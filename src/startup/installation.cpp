@@ -27,6 +27,9 @@ std::optional<QString> firstRemovable(const FileSystem& files, const QString& di
     if (!entries)
         return std::nullopt;
     for (const DirectoryEntry& entry : *entries) {
+        // A "\" in a host name would make the path name another file: it stays.
+        if (entry.name.contains(QLatin1Char('\\')))
+            continue;
         const auto host = files.hostPath(directory + entry.name);
         if (!host)
             continue;

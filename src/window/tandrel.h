@@ -127,6 +127,7 @@ public:
     // user's choice does ("C:", "C:\\TANDREL\\PROGRAMS\\").
     void pointDriveList(const QString& drive);
     void changeDrive(bool userChoice);
+    bool usableFileName(const QString& name);
     void pointDirectoryList(const QString& path);
 
     // File selection panel, saving, opening and starting a run.

@@ -225,6 +225,18 @@ TEST_F(FilePanelTest, RenameAndDeleteFromTheMenu) {
         }
         EXPECT_FALSE(window->List7->isVisible() || window->Text11->isVisible());
     }
+    // A name holding "\\" would name another file in a path: refused on either click.
+    writeFile(onC("TANDREL/PROGRAMS/SUB\\A.TDX"), "odd");
+    window->pointDirectoryList(programs);
+    selectEntry(window->File1, "SUB\\A.TDX");
+    fake.messages.asked.clear();
+    window->File1_MouseDown(Qt::RightButton, {}, 0, 0);
+    window->File1_Click();
+    EXPECT_EQ(
+        fake.messages.texts(),
+        QStringList(2, "The file name \"SUB\\A.TDX\" holds a \"\\\"; Tandrel cannot use it."));
+    EXPECT_FALSE(window->List7->isVisible());
+    QFile::remove(onC("TANDREL/PROGRAMS/SUB\\A.TDX"));
     // The menu acts on the file it was opened on, after a click on another directory too.
     writeFile(onC("A.TDX"), "root");
     writeFile(onC("TANDREL/PROGRAMS/A.TDX"), "a");

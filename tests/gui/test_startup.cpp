@@ -109,6 +109,8 @@ TEST_F(Startup, TheArgumentInstallsUpdatesOrRemoves) {
         Row("/X", true, Answer::Ok, {question, removed}, false, "", {}, "capital X removes"),
         Row("/x", true, Answer::Ok, {question, byHand}, false, "Read Me", {readMe}, "stuck sample"),
         Row("/x", true, Answer::Ok, {question, removed}, false, "", {}, "150 programs", 150),
+        Row("/x", true, Answer::Ok, {question, byHand}, false, "",
+            {"/TANDREL/PROGRAMS/..\\Read Me"}, "a name holding a backslash names no other file"),
         Row("/x", true, Answer::Ok, {question, byHand}, false, "Tandrel.exe", {exe}, "stuck home"),
         Row("/x", true, Answer::Ok, {question, removed}, false, "", {outside}, "links go as links"),
     };
@@ -123,6 +125,8 @@ TEST_F(Startup, TheArgumentInstallsUpdatesOrRemoves) {
             writeFile(host(exe), "stale");
             ASSERT_TRUE(files.write(aSample.path, "stale"));
         }
+        for (const QString& survivor : row.survivors.filter("\\"))
+            writeFile(host(survivor), "x");
         for (int n = 0; n < row.morePrograms; ++n)
             writeFile(host(QString("/TANDREL/PROGRAMS/MINE%1.TDX").arg(n)), "a");
         const bool linkOutside = row.survivors.contains(outside);
