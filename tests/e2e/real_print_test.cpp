@@ -21,9 +21,23 @@ QString run(const QString& program, const QStringList& arguments) {
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-QStringList printedFiles() {
-    return QDir(QStringLiteral("/root/PDF")).entryList({"*.pdf"}, QDir::Files, QDir::Time);
-}
+// This queue's own cups-pdf instance, writing into a directory of its own: a suite running
+// beside it on the machine never counts its documents.
+struct PdfQueue {
+    QTemporaryDir out;
+    QString instance = QStringLiteral("tandrel%1").arg(QCoreApplication::applicationPid());
+    QString config = QStringLiteral("/etc/cups/cups-pdf-%1.conf").arg(instance);
+    PdfQueue() {
+        QFile::setPermissions(out.path(), QFileDevice::Permissions(0x7777));
+        QFile file(config);
+        if (!file.open(QIODevice::WriteOnly) || file.write("Out " + out.path().toUtf8() + "\n") < 0)
+            ADD_FAILURE() << "cannot write " << config.toStdString();
+    }
+    ~PdfQueue() { QFile::remove(config); }
+    QStringList printed() const {
+        return QDir(out.path()).entryList({"*.pdf"}, QDir::Files, QDir::Time);
+    }
+};
 
 int pageCount(const QString& pdf) {
     return run(QStringLiteral("pdfinfo"), {pdf})
@@ -75,10 +89,10 @@ TEST(RealPrint, ManualReadsBackProgramAndManualReachTheQueueAsTwoJobsThenPrintin
         status.waitForFinished();
         return status.readAllStandardOutput().contains("is running");
     })) << "cupsd does not answer";
-    run(QStringLiteral("lpadmin"),
-        {"-p", "pdf", "-E", "-v", "cups-pdf:/", "-P", "/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd"});
+    const PdfQueue pdfQueue;
+    run(QStringLiteral("lpadmin"), {"-p", "pdf", "-E", "-v", "cups-pdf:/" + pdfQueue.instance, "-P",
+                                    "/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd"});
     run(QStringLiteral("lpoptions"), {"-d", "pdf"});
-    const qsizetype before = printedFiles().size();
     QtPrinter queue;
     for (const QStringList* lines : {&program, &manual}) {
         const Status status = print(queue, *lines);
@@ -87,11 +101,11 @@ TEST(RealPrint, ManualReadsBackProgramAndManualReachTheQueueAsTwoJobsThenPrintin
     // A job's file is complete once the queue has nothing left to do.
     e2e::awaitCondition(
         [&] {
-            return printedFiles().size() >= before + 2 &&
+            return pdfQueue.printed().size() >= 2 &&
                    run(QStringLiteral("lpstat"), {"-W", "not-completed", "-o", "pdf"}).isEmpty();
         },
         4 * e2e::e2eDeadlineMs);
-    const QStringList files = printedFiles();
+    const QStringList files = pdfQueue.printed();
     cupsd.terminate();
     cupsd.waitForFinished(e2e::e2eDeadlineMs);
     // With the print service stopped, and into a file that cannot be made.
@@ -104,11 +118,11 @@ TEST(RealPrint, ManualReadsBackProgramAndManualReachTheQueueAsTwoJobsThenPrintin
         EXPECT_FALSE(status.isOk()) << reason.toStdString();
         EXPECT_EQ(status.reason(), reason);
     }
-    ASSERT_EQ(files.size(), before + 2) << "two jobs, two documents";
-    const QString manualPdf = QStringLiteral("/root/PDF/") + files.first();
+    ASSERT_EQ(files.size(), 2) << "two jobs, two documents";
+    const QString manualPdf = pdfQueue.out.filePath(files.first());
     EXPECT_EQ(pageCount(manualPdf), pageCount(pdf));
     EXPECT_GT(pageCount(manualPdf), 1);
-    EXPECT_EQ(pageCount(QStringLiteral("/root/PDF/") + files.at(1)), 1);
+    EXPECT_EQ(pageCount(pdfQueue.out.filePath(files.at(1))), 1);
 }
 
 } // namespace
