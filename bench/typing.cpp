@@ -7,6 +7,7 @@
 // characters per second, and how many characters were lost or wrong (the edit distance
 // between the text sent and the text received).
 
+#include "bench_texts.h"
 #include "x11_session.h"
 
 #include "platform/x11/x11_keystrokes.h"
@@ -23,53 +24,9 @@
 namespace tandrel {
 namespace {
 
+using namespace bench;
 using e2e::TargetRecord;
 using e2e::TargetWindow;
-
-// Text as typed, lines of up to 100 characters. None of the notation's special characters
-// occur, so the same text is keystroke text for the back end and plain text for xdotool.
-QString asciiText(int length) {
-    const QString alphabet = QStringLiteral(
-        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789 .,;:'\"!?/-=_<>@#$&*|\\");
-    QRandomGenerator random(20240601);
-    QString text;
-    while (text.size() < length)
-        text += alphabet.at(random.bounded(alphabet.size()));
-    return text;
-}
-
-// Mostly ASCII with characters that no key of the "us" layout types.
-QString mixedText(int length) {
-    const QString line = QStringLiteral("Grüße aus Köln: 5 € für Straße, Жук и ёж, 中文字, café ");
-    QString text;
-    while (text.size() < length)
-        text += line;
-    return text.left(length);
-}
-
-QStringList linesOf(const QString& text) {
-    QStringList lines;
-    for (qsizetype at = 0; at < text.size(); at += 100)
-        lines << text.mid(at, 100);
-    return lines;
-}
-
-int editDistance(const QString& a, const QString& b) {
-    std::vector<int> previous(size_t(b.size()) + 1);
-    std::vector<int> current(previous.size());
-    for (size_t j = 0; j < previous.size(); ++j)
-        previous[j] = int(j);
-    for (qsizetype i = 1; i <= a.size(); ++i) {
-        current[0] = int(i);
-        for (qsizetype j = 1; j <= b.size(); ++j) {
-            const int substitution = previous[size_t(j - 1)] + (a[i - 1] == b[j - 1] ? 0 : 1);
-            current[size_t(j)] =
-                std::min({previous[size_t(j)] + 1, current[size_t(j - 1)] + 1, substitution});
-        }
-        std::swap(previous, current);
-    }
-    return previous.back();
-}
 
 struct Result {
     double seconds = 0;

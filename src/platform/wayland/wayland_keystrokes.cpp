@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <chrono>
 #include <sys/mman.h>
+#include <thread>
 #include <unistd.h>
 #include <wayland-client.h>
 
@@ -14,6 +15,28 @@ namespace {
 
 // XKB keycodes are evdev codes plus 8; the protocol speaks evdev codes.
 constexpr int evdevOffset = 8;
+
+// The compositor passes keys on as fast as we send them, but the focused client may read them
+// more slowly (a new keymap costs it a compile), and a client whose queue fills up is cut off
+// by the compositor. Keys go in batches no faster than this.
+constexpr int keysPerBatch = 64;
+constexpr std::chrono::microseconds keyInterval{250};
+
+// The layout with bindings as keys of their own.
+KeyboardLayout withBindings(KeyboardLayout layout, const std::vector<KeyBinding>& bindings) {
+    const int oneLevel = int(layout.types.size());
+    layout.types.push_back(KeyType{});
+    for (const KeyBinding& binding : bindings) {
+        layout.keys[binding.keycode] = {KeyGroup{oneLevel, {binding.keysym}}};
+        std::erase(layout.freeKeycodes, binding.keycode);
+    }
+    return layout;
+}
+
+bool bindsMoreThanOnce(const std::vector<KeyStep>& steps) {
+    return std::count_if(steps.begin(), steps.end(),
+                         [](const KeyStep& step) { return step.kind == KeyStep::Kind::Bind; }) > 1;
+}
 
 uint32_t timestamp() {
     using namespace std::chrono;
@@ -87,17 +110,22 @@ Status WaylandKeystrokes::send(const QString& notation, bool wait) {
     const auto actions = parseKeystrokes(notation);
     if (!actions)
         return Status::failure(actions.error());
-    const auto steps = planKeys(actions.value(), keymap_->layout(), KeyboardState{});
+    const auto steps = plan(actions.value());
     if (!steps)
         return Status::failure(steps.error());
     if (!connection_.alive())
         return Status::failure(wayland::compositorGoneReason);
     SendScope scope(*this);
     for (const KeyStep& step : steps.value()) {
-        if (step.kind == KeyStep::Kind::Bind && !upload(step.bindings))
-            return Status::failure(QStringLiteral("The compositor refused the keyboard map."));
+        if (step.kind == KeyStep::Kind::Bind) {
+            std::vector<KeyBinding> bindings = keptBindings_;
+            bindings.insert(bindings.end(), step.bindings.begin(), step.bindings.end());
+            if (!upload(bindings))
+                return Status::failure(QStringLiteral("The compositor refused the keyboard map."));
+        }
         perform(step);
     }
+    keptBindings_ = uploadedBindings_;
     if (!connection_.alive())
         return Status::failure(wayland::compositorGoneReason);
     scope.completed(wait);
@@ -114,6 +142,14 @@ void WaylandKeystrokes::releaseAll() {
         sendModifiers();
     }
     connection_.flush();
+}
+
+Result<std::vector<KeyStep>> WaylandKeystrokes::plan(const QList<KeyAction>& actions) {
+    auto steps = planKeys(actions, withBindings(keymap_->layout(), keptBindings_), KeyboardState{});
+    if (!steps || !bindsMoreThanOnce(steps.value()))
+        return steps;
+    keptBindings_.clear();
+    return planKeys(actions, keymap_->layout(), KeyboardState{});
 }
 
 // A new keymap reaches clients in order with the keys, so keys already sent keep the
@@ -149,7 +185,18 @@ void WaylandKeystrokes::perform(const KeyStep& step) {
     }
 }
 
+void WaylandKeystrokes::pace() {
+    if (keysSincePause_ == 0)
+        pauseStart_ = std::chrono::steady_clock::now();
+    if (++keysSincePause_ < keysPerBatch)
+        return;
+    keysSincePause_ = 0;
+    connection_.flush();
+    std::this_thread::sleep_until(pauseStart_ + keysPerBatch * keyInterval);
+}
+
 void WaylandKeystrokes::key(int keycode, bool down) {
+    pace();
     if (down) {
         held_.push_back(keycode);
     } else if (const auto found = std::find(held_.rbegin(), held_.rend(), keycode);

@@ -5,6 +5,8 @@
 #include "platform/wayland/generated_keymap.h"
 #include "platform/wayland/wayland_connection.h"
 
+#include <chrono>
+
 struct zwp_virtual_keyboard_v1;
 
 namespace tandrel {
@@ -31,16 +33,25 @@ private:
 
     WaylandKeystrokes(wayland::Connection& connection, zwp_virtual_keyboard_v1* keyboard,
                       std::unique_ptr<wayland::GeneratedKeymap> keymap);
+    // The plan on the layout with the bindings already uploaded, so that a character typed
+    // before needs no new keymap; on the bare layout when that would need the free keycodes
+    // bound more than once.
+    Result<std::vector<KeyStep>> plan(const QList<KeyAction>& actions);
     bool upload(const std::vector<KeyBinding>& bindings);
     void perform(const KeyStep& step);
     void key(int keycode, bool down);
     void sendModifiers();
+    void pace();
 
     wayland::Connection& connection_;
     zwp_virtual_keyboard_v1* keyboard_;
     std::unique_ptr<wayland::GeneratedKeymap> keymap_;
     std::vector<KeyBinding> uploadedBindings_;
+    // The bindings that later sends may go on using: the plan's own come on top of them.
+    std::vector<KeyBinding> keptBindings_;
     bool uploaded_ = false;
+    int keysSincePause_ = 0;
+    std::chrono::steady_clock::time_point pauseStart_;
     std::vector<int> held_;
     unsigned heldModifiers_ = 0;
 };
