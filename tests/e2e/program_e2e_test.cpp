@@ -11,6 +11,7 @@
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <csignal>
 #include <utility>
 
 using namespace tandrel::e2e;
@@ -179,6 +180,11 @@ TEST_F(ProgramE2E, ANamedProgramRunsInTheSmallRunWindowIntoTheTargetsAndAHostPat
     answerBox("The program you specified to run    '" + path("MINE") + "'");
     expectProgram({}); // nothing is loaded
     EXPECT_EQ(tandrel.state(), QProcess::Running);
+    // Ctrl+C in the shell that started it: keys released, the shell's status for SIGINT.
+    ::kill(pid_t(tandrel.processId()), SIGINT);
+    EXPECT_TRUE(tandrel.waitForFinished(e2eDeadlineMs));
+    EXPECT_EQ(std::pair(tandrel.exitStatus(), tandrel.exitCode()),
+              std::pair(QProcess::NormalExit, 128 + SIGINT));
 }
 
 TEST_F(ProgramE2E, RealKeysClicksAndAPasteMakeLinesAndAProgramSavedByClicksIsOnDisk) {
