@@ -18,9 +18,13 @@ inline const QString notAnX11WindowReason =
     QStringLiteral("The window that has the focus is not an X11 window; on this desktop keys "
                    "reach X11 windows only.");
 
+inline const QString compositorGoneReason =
+    QStringLiteral("The connection to the Wayland compositor was lost.");
+
 // Reasons that are the session's, not the line's: a run error names them as they stand.
 inline bool isSessionReason(const QString& reason) {
-    return reason == noX11Reason || reason == notAnX11WindowReason;
+    return reason == noX11Reason || reason == notAnX11WindowReason ||
+           reason == compositorGoneReason;
 }
 
 class UnavailableKeystrokes : public Keystrokes {

@@ -1,15 +1,22 @@
 // The real tandrel program in headless Wayland sessions, run by name from the command line: into
 // native foot terminals and a native Qt window under sway, against sway's clipboard, and what it
-// reports of a session that has the protocols it needs (sway) and of one that has none (weston).
+// reports of a session that has the protocols it needs (sway) and of one that has none (weston);
+// and its own window, native on sway, driven by a pointer and keys.
 
 #include "wayland_session.h"
 
 #include <QFile>
 #include <QRegularExpression>
+#include <csignal>
 
 using namespace tandrel::e2e;
 
 namespace {
+
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : "<none>";
+}
 
 SwayWindow focusedWindow(const WaylandSession& session) {
     for (const SwayWindow& window : session.windows())
@@ -38,10 +45,7 @@ public:
             process_.kill();
     }
     static QString appId(const QString& title) { return title.toLower().replace(u' ', u'-'); }
-    QByteArray received() const {
-        QFile file(file_);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : "<none>";
-    }
+    QByteArray received() const { return contents(file_); }
     QByteArray awaitReceived(const QByteArray& expected) const {
         return awaitValue([&] { return received(); },
                           [&](const QByteArray& now) { return now == expected; });
@@ -194,6 +198,48 @@ TEST_F(SwayE2E, ClipboardLinesWaitForPasteAndClearWhatWlCopyOffers) {
     EXPECT_EQ(session_->run("wl-paste", {"-n"}).out, "");
 }
 
+// foot repeats a key left down 600 ms after its press, 25 times a second: no two neighbours of the
+// typed text are alike, so a repeat stops the file being a beginning of it. A signal ends the
+// process once the send in progress is over, which may be before its last keys reach foot.
+TEST_F(SwayE2E, NoKeyIsLeftDownWhenARunEndsAtTheStartScreenOrOnSigterm) {
+    QByteArray longText;
+    for (int i = 0; i < 2000; ++i)
+        longText += "abcdefghijklmnopqrstuvwxyz0123456789"[i % 36];
+    const struct {
+        const char* what;
+        QStringList lines;
+        QByteArray typed;
+        bool terminated;
+    } rows[] = {
+        {"no {eXit}", {"{SHIFT}ab", "c", "{Text Paste}de"}, "ABcde\n", false},
+        {"SIGTERM in a long paste", {"{Text Paste}" + longText}, longText + '\n', true},
+    };
+    int number = 0;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        Terminal target(*session_, "Held Target", QString("held-%1").arg(++number));
+        ASSERT_TRUE(target.started) << "foot did not start";
+        UserProcess tandrel;
+        startRun(tandrel, QStringList{"{Focus On}held t"} + row.lines);
+        if (row.terminated) {
+            ASSERT_TRUE(awaitCondition([&] { return !target.received().isEmpty(); }))
+                << "nothing typed";
+            tandrel.terminate();
+            ASSERT_TRUE(tandrel.waitForFinished(e2eDeadlineMs));
+            EXPECT_EQ(tandrel.exitStatus(), QProcess::NormalExit);
+            EXPECT_EQ(tandrel.exitCode(), 128 + SIGTERM);
+        } else {
+            EXPECT_EQ(target.awaitReceived(row.typed), row.typed);
+        }
+        const bool repeated =
+            awaitCondition([&] { return !row.typed.startsWith(target.received()); }, 1500);
+        EXPECT_FALSE(repeated) << "a key was left down: "
+                               << target.received().right(40).toStdString();
+        // A run without {eXit} ends at the start screen.
+        EXPECT_EQ(tandrel.state(), row.terminated ? QProcess::NotRunning : QProcess::Running);
+    }
+}
+
 // What tandrel --session says of a service: the line that names it.
 QString serviceLine(const QString& report, const QString& service) {
     const QRegularExpression line("^.*\\b" + service + "\\b.*$",
@@ -236,6 +282,112 @@ using WestonE2E = WestonTest;
 TEST_F(WestonE2E, TheSessionReportSaysKeysCannotBeTypedWithoutTheProtocols) {
     const QString line = serviceLine(sessionReport(*session_), "typing");
     EXPECT_TRUE(refuses(line)) << "typing: " << line.toStdString();
+}
+
+// Every box's text goes to standard error too; WAYLAND_DEBUG adds the requests of its windows.
+TEST_F(WestonE2E, AKeyLineStopsTheRunInABoxThatSaysWhyAndTheWindowsAreNative) {
+    ASSERT_TRUE(session_->write("drive_c/TANDREL/PROGRAMS/RUN.TDX",
+                                "a\r\n{Text Paste}typed\r\n{eXit}\r\n"));
+    const QString errors = session_->path("errors.txt");
+    QProcessEnvironment debug;
+    debug.insert("WAYLAND_DEBUG", "client");
+    UserProcess tandrel;
+    tandrel.setStandardErrorFile(errors);
+    session_->start(tandrel, session_->executable(TANDREL_PATH), {"RUN"}, debug);
+
+    static const QRegularExpression box("^tandrel: (.*)$", QRegularExpression::MultilineOption);
+    const QString first = awaitValue([&] { return box.match(contents(errors)).captured(1); },
+                                     [](const QString& text) { return !text.isEmpty(); });
+    EXPECT_TRUE(first.startsWith("Keys cannot reach other windows here: ")) << first.toStdString();
+    // Its window and the box are weston's toplevels.
+    EXPECT_TRUE(awaitCondition([&] { return contents(errors).count(".get_toplevel(") >= 2; }));
+    // Nobody can answer the box here: the run waits in it and never comes to its {eXit}.
+    EXPECT_FALSE(tandrel.waitForFinished(1000));
+}
+
+// Centres of controls in client-area pixels, as the X11 editor test has them; the insert button
+// is that of the modifier dialogs.
+const QPoint createLabel(72, 14), typingField(76, 41), insertButton(444, 124), saveButton(836, 16),
+    pathField(708, 84), panelButton(776, 116);
+
+// Tandrel's own window, native on sway, on a drive C where a first start has installed the
+// system; clicks through swaymsg's cursor, keys through wtype.
+class SwayEditorE2E : public SwayTest {
+protected:
+    static void SetUpTestSuite() {
+        SwayTest::SetUpTestSuite();
+        pointer_ = session_->ready && session_->addPointer();
+        UserProcess first; // installs the system, the "Read Me" sample last
+        session_->start(first, session_->executable(TANDREL_PATH), {});
+        awaitCondition([] { return QFile::exists(programs("Read Me")); }, 2 * e2eDeadlineMs);
+    }
+    void SetUp() override {
+        SwayTest::SetUp();
+        ASSERT_TRUE(pointer_) << "sway made no virtual pointer";
+        ASSERT_TRUE(QFile::exists(programs("Read Me"))) << "the first start installed nothing";
+    }
+
+    static QString programs(const QString& name) {
+        return session_->path("drive_c/TANDREL/PROGRAMS/" + name);
+    }
+    QString mirror() const { return QString::fromUtf8(contents(session_->path("program.txt"))); }
+    static QString text(const QStringList& lines) { return lines.join(u'\n') + u'\n'; }
+
+    void click(QPoint point) {
+        QRect area;
+        for (const SwayWindow& window : session_->windows())
+            if (window.pid == tandrel.processId())
+                area = window.area;
+        const QPoint at = area.topLeft() + point;
+        session_->run("swaymsg", {QString("seat - cursor set %1 %2; seat - cursor press button1; "
+                                          "seat - cursor release button1")
+                                      .arg(at.x())
+                                      .arg(at.y())});
+    }
+    // wtype loses its first key when it types at once.
+    void type(const QStringList& keys) { session_->run("wtype", QStringList{"-s", "150"} + keys); }
+
+    static inline bool pointer_ = false;
+    UserProcess tandrel;
+};
+
+TEST_F(SwayEditorE2E, ClicksAndKeysMakeLinesAndAProgramSavedByClicksIsOnDriveC) {
+    QProcessEnvironment mirrored;
+    mirrored.insert("TANDREL_PROGRAM_MIRROR", session_->path("program.txt"));
+    session_->start(tandrel, session_->executable(TANDREL_PATH), {}, mirrored);
+    ASSERT_TRUE(awaitCondition([&] {
+        const QList<SwayWindow> windows = session_->windows();
+        return std::ranges::any_of(windows, [&](const SwayWindow& window) {
+            return window.pid == tandrel.processId() && window.focused;
+        });
+    })) << "its window did not come";
+
+    // Create ends the start screen with the caret in the typing field. Alt opens its dialog
+    // after two pauses; a click before that falls on the program, empty yet.
+    click(createLabel);
+    type({"-k", "Alt_L"});
+    EXPECT_TRUE(awaitCondition([&] {
+        click(insertButton);
+        return awaitCondition([&] { return mirror() == text({"{ALT}"}); }, 1000);
+    })) << mirror().toStdString();
+
+    click(typingField);
+    type({"-k", "a", "-k", "1", "-k", "Return", "-k", "Tab", "-k", "Left", "-k", "F5", "-k",
+          "Delete"});
+    const QStringList lines = {"{ALT}", "a", "1", "{ENTER}", "{TAB}", "{LEFT}", "{F5}", "{DELETE}"};
+    EXPECT_EQ(awaitValue([&] { return mirror(); },
+                         [&](const QString& now) { return now == text(lines); }),
+              text(lines));
+
+    // The path field proposes the programs directory; a click puts the caret at its end.
+    click(saveButton);
+    click(pathField);
+    type({"saved"});
+    click(panelButton);
+    const QByteArray saved = (lines.join("\r\n") + "\r\n").toUtf8();
+    EXPECT_EQ(awaitValue([] { return contents(programs("saved.TDX")); },
+                         [&](const QByteArray& now) { return now == saved; }),
+              saved);
 }
 
 } // namespace

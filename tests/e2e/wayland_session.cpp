@@ -8,11 +8,13 @@
 #include <QJsonObject>
 #include <QStandardPaths>
 #include <cerrno>
+#include <cstring>
 #include <grp.h>
 #include <pwd.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <wayland-client.h>
 
 namespace tandrel::e2e {
 namespace {
@@ -20,10 +22,15 @@ namespace {
 constexpr int endingMs = 5000;
 
 void collectWindows(const QJsonObject& node, QList<SwayWindow>& windows) {
-    // Only views carry a pid; outputs and workspaces hold them.
+    // Only views carry a pid; outputs and workspaces hold them. The client area lies inside the
+    // container's rectangle.
+    const QJsonObject outer = node["rect"].toObject(), inner = node["window_rect"].toObject();
     if (node.contains(QLatin1String("pid")))
-        windows.append({node["name"].toString(), node["app_id"].toString(), node["pid"].toInteger(),
-                        node["focused"].toBool()});
+        windows.append(
+            {node["name"].toString(), node["app_id"].toString(), node["pid"].toInteger(),
+             node["focused"].toBool(),
+             QRect(outer["x"].toInt() + inner["x"].toInt(), outer["y"].toInt() + inner["y"].toInt(),
+                   inner["width"].toInt(), inner["height"].toInt())});
     for (const char* key : {"nodes", "floating_nodes"})
         for (const QJsonValue& child : node[QLatin1String(key)].toArray())
             collectWindows(child.toObject(), windows);
@@ -37,6 +44,14 @@ QString socketIn(const QString& directory, const QString& prefix) {
             return name;
     return {};
 }
+
+// wlr-virtual-pointer, written out by hand: Debian packages no XML of it for wayland-scanner. The
+// session only makes a pointer and never sends it a request.
+const wl_interface virtualPointer = {"zwlr_virtual_pointer_v1", 1, 0, nullptr, 0, nullptr};
+const wl_interface* createTypes[] = {&wl_seat_interface, &virtualPointer};
+const wl_message createPointer = {"create_virtual_pointer", "?on", createTypes};
+const wl_interface pointerManager = {
+    "zwlr_virtual_pointer_manager_v1", 1, 1, &createPointer, 0, nullptr};
 
 } // namespace
 
@@ -71,15 +86,18 @@ WaylandSession::WaylandSession(Compositor compositor) {
         if (::mkdir("/tmp/.X11-unix", 01777) == 0)
             ::chmod("/tmp/.X11-unix", 01777);
         // No bar and no key bindings, which would want programs of their own; a screen as large
-        // as tandrel's screen check asks for.
-        if (!write("sway.conf", "xwayland enable\noutput * mode 1280x1024\n"))
+        // as tandrel's screen check asks for; no borders, so that a window's client area is where
+        // its container is, even in the tree of a window that sway is still placing.
+        if (!write("sway.conf", "xwayland enable\noutput * mode 1280x1024\ndefault_border none\n"))
             return;
         command = {"sway", "-c", path("sway.conf")};
         environment.insert("WLR_BACKENDS", "headless");
         environment.insert("WLR_RENDERER", "pixman");
         environment.insert("WLR_LIBINPUT_NO_DEVICES", "1");
     } else {
+        // Its output would be 1024 by 640, smaller than tandrel's screen check asks for.
         command = {"weston", "--backend=headless-backend.so", "--no-config", "--socket=wayland-0"};
+        command.append({"--width=1280", "--height=1024"});
     }
     compositor_.setProcessEnvironment(environment);
     compositor_.setProcessChannelMode(QProcess::MergedChannels);
@@ -134,6 +152,8 @@ bool WaylandSession::awaitSway() {
 }
 
 WaylandSession::~WaylandSession() {
+    if (pointerConnection_)
+        wl_display_disconnect(pointerConnection_);
     if (group_ <= 0)
         return;
     // Asked first, sway takes XWayland's sockets and lock file away; what is left is killed.
@@ -183,9 +203,11 @@ QStringList WaylandSession::asUser(const QString& program, const QStringList& ar
            arguments;
 }
 
-void WaylandSession::start(QProcess& process, const QString& program,
-                           const QStringList& arguments) const {
-    process.setProcessEnvironment(environment_);
+void WaylandSession::start(QProcess& process, const QString& program, const QStringList& arguments,
+                           const QProcessEnvironment& extra) const {
+    QProcessEnvironment environment = environment_;
+    environment.insert(extra);
+    process.setProcessEnvironment(environment);
     const pid_t group = pid_t(group_);
     process.setChildProcessModifier([group] { ::setpgid(0, group); });
     process.start(QStandardPaths::findExecutable("setpriv"), asUser(program, arguments));
@@ -218,6 +240,29 @@ QString WaylandSession::log() const {
     QFile file(dir_.filePath(QStringLiteral("compositor.log")));
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll().right(3000))
                                           : QStringLiteral("(no log)");
+}
+
+bool WaylandSession::addPointer() {
+    const QString socket =
+        QDir(environment_.value("XDG_RUNTIME_DIR")).filePath(environment_.value("WAYLAND_DISPLAY"));
+    pointerConnection_ = wl_display_connect(QFile::encodeName(socket).constData());
+    if (!pointerConnection_)
+        return false;
+    uint32_t manager = 0;
+    static const wl_registry_listener listener{
+        [](void* found, wl_registry*, uint32_t name, const char* interface, uint32_t) {
+            if (std::strcmp(interface, pointerManager.name) == 0)
+                *static_cast<uint32_t*>(found) = name;
+        },
+        [](void*, wl_registry*, uint32_t) {}};
+    wl_registry* registry = wl_display_get_registry(pointerConnection_);
+    wl_registry_add_listener(registry, &listener, &manager);
+    if (wl_display_roundtrip(pointerConnection_) < 0 || manager == 0)
+        return false;
+    auto* managerProxy =
+        static_cast<wl_proxy*>(wl_registry_bind(registry, manager, &pointerManager, 1));
+    wl_proxy_marshal_constructor(managerProxy, 0, &virtualPointer, nullptr, nullptr);
+    return wl_display_roundtrip(pointerConnection_) >= 0;
 }
 
 } // namespace tandrel::e2e

@@ -8,18 +8,23 @@
 #include "x11_session.h"
 
 #include <QProcess>
+#include <QRect>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
 #include <sys/types.h>
 
+struct wl_display;
+
 namespace tandrel::e2e {
 
-// A window in sway's tree: the title, the Wayland app id (empty for an X11 window) and the pid.
+// A window in sway's tree: the title, the Wayland app id (empty for an X11 window), the pid and
+// the client area on the screen.
 struct SwayWindow {
     QString name, appId;
     qint64 pid = 0;
     bool focused = false;
+    QRect area;
 };
 
 class WaylandSession {
@@ -44,14 +49,19 @@ public:
     // The program as the user can execute it: the path itself, or a copy when the path is
     // closed to the user.
     QString executable(const QString& program);
-    // Starts the program as the user in the session's process group, which ends with it.
-    void start(QProcess& process, const QString& program, const QStringList& arguments) const;
+    // Starts the program as the user in the session's process group, which ends with it, with
+    // the extra variables in its environment.
+    void start(QProcess& process, const QString& program, const QStringList& arguments,
+               const QProcessEnvironment& extra = {}) const;
     // Runs a short command as the user.
     Output run(const QString& program, const QStringList& arguments) const;
     // sway's windows, from swaymsg -t get_tree.
     QList<SwayWindow> windows() const;
     // The end of the compositor's log, for a failure message.
     QString log() const;
+    // Gives sway's seat a pointer, a virtual one that the session holds: without a pointer
+    // device the seat offers clients none, and swaymsg's cursor commands reach no window.
+    bool addPointer();
 
     bool ready = false;
 
@@ -66,6 +76,7 @@ private:
     qint64 group_ = 0;
     uid_t uid_ = 0;
     gid_t gid_ = 0;
+    wl_display* pointerConnection_ = nullptr;
 };
 
 // A test suite sharing one session; each suite of a fixture gets its own compositor.

@@ -66,8 +66,4 @@ private:
     std::unique_ptr<QSocketNotifier> notifier_;
 };
 
-// The reason a failure of the connection gives, in words for the user.
-inline const QString compositorGoneReason =
-    QStringLiteral("The connection to the Wayland compositor was lost.");
-
 } // namespace tandrel::wayland

@@ -1,5 +1,6 @@
 #include "platform/wayland/wayland_keystrokes.h"
 
+#include "platform/unavailable.h"
 #include "virtual-keyboard-unstable-v1-client.h"
 
 #include <algorithm>
@@ -114,7 +115,7 @@ Status WaylandKeystrokes::send(const QString& notation, bool wait) {
     if (!steps)
         return Status::failure(steps.error());
     if (!connection_.alive())
-        return Status::failure(wayland::compositorGoneReason);
+        return Status::failure(compositorGoneReason);
     SendScope scope(*this);
     for (const KeyStep& step : steps.value()) {
         if (step.kind == KeyStep::Kind::Bind) {
@@ -127,7 +128,7 @@ Status WaylandKeystrokes::send(const QString& notation, bool wait) {
     }
     keptBindings_ = uploadedBindings_;
     if (!connection_.alive())
-        return Status::failure(wayland::compositorGoneReason);
+        return Status::failure(compositorGoneReason);
     scope.completed(wait);
     return Status::ok();
 }

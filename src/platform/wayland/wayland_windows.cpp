@@ -1,6 +1,7 @@
 #include "platform/wayland/wayland_windows.h"
 
 #include "platform/common/title_match.h"
+#include "platform/unavailable.h"
 #include "wlr-foreign-toplevel-management-unstable-v1-client.h"
 
 #include <QStringList>
@@ -116,7 +117,7 @@ std::vector<const Toplevel*> WaylandWindows::stacking() const {
 Status WaylandWindows::activate(const QString& title) {
     ++titleActivations_;
     if (!connection_.roundtrip())
-        return Status::failure(wayland::compositorGoneReason);
+        return Status::failure(compositorGoneReason);
     const auto order = stacking();
     QStringList titles;
     for (const Toplevel* toplevel : order)
