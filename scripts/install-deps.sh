@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(
     cmake g++ make pkg-config clang-format ccache
-    qt6-base-dev libgl-dev libx11-dev libxtst-dev libxrandr-dev libgtest-dev
+    qt6-base-dev libgl-dev libx11-dev libxtst-dev libxrandr-dev libxdamage-dev libgtest-dev
     xvfb xauth openbox xterm mousepad xclip xdotool x11-utils fonts-dejavu-core
     cups printer-driver-cups-pdf poppler-utils
     clang libclang-rt-14-dev
