@@ -90,14 +90,7 @@ std::vector<Target> targets() {
                     [](const QString& dir) { return QFileInfo(dir + "/out").size() > 0; },
                     [](const QString& dir) { return readFile(dir + "/out"); }});
     list.push_back({"mousepad", "Untitled 1 - Mousepad",
-                    [](QProcess& p, const QString& dir) {
-                        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-                        env.insert("HOME", dir);
-                        env.insert("XDG_CONFIG_HOME", dir);
-                        env.insert("GSETTINGS_BACKEND", "memory");
-                        p.setProcessEnvironment(env);
-                        p.start("mousepad", {"--disable-server"});
-                    },
+                    [](QProcess& p, const QString& dir) { startMousepad(p, dir); },
                     // Its title gains a '*' once the text is changed.
                     [](const QString&) { return windowTitle("Mousepad").startsWith(u'*'); },
                     [](const QString&) {
