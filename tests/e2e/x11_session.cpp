@@ -240,6 +240,15 @@ void X11Probe::clickAt(qint64 pid, int x, int y, int clicks, unsigned button) {
     })) << "the window manager kept the click";
 }
 
+void startMousepad(QProcess& process, const QString& home) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("HOME", home);
+    env.insert("XDG_CONFIG_HOME", home);
+    env.insert("GSETTINGS_BACKEND", "memory");
+    process.setProcessEnvironment(env);
+    startQuietly(process, QStringLiteral("mousepad"), {QStringLiteral("--disable-server")});
+}
+
 TargetRecord readTargetRecord(const QString& path) {
     QFile file(path);
     const QJsonObject object =

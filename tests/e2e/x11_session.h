@@ -88,6 +88,9 @@ inline bool setKeyboardLayout(const QString& layouts) {
            0;
 }
 
+// Starts mousepad (GTK 3) with its settings in home, its window titled "Untitled 1 - Mousepad".
+void startMousepad(QProcess& process, const QString& home);
+
 struct TargetRecord {
     QString text;
     QStringList keys;

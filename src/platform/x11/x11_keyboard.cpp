@@ -111,28 +111,61 @@ void readModifierKeys(Display* display, KeyboardLayout& layout) {
     }
 }
 
-} // namespace
-
-std::optional<KeyboardSnapshot> readKeyboard(XDisplay* display) {
+std::optional<KeyboardLayout> readLayout(Display* display) {
     const std::unique_ptr<XkbDescRec, KeymapFree> xkb(
         XkbGetMap(display, XkbAllClientInfoMask, XkbUseCoreKbd));
-    XkbStateRec state{};
-    if (!xkb || XkbGetState(display, XkbUseCoreKbd, &state) != Success)
+    if (!xkb)
         return std::nullopt;
-    KeyboardSnapshot snapshot;
-    snapshot.layout.types = readTypes(xkb.get());
+    KeyboardLayout layout;
+    layout.types = readTypes(xkb.get());
     for (int keycode = xkb->min_key_code; keycode <= xkb->max_key_code; ++keycode) {
         auto groups = readGroups(xkb.get(), keycode);
         if (groups.empty())
-            snapshot.layout.freeKeycodes.push_back(keycode);
+            layout.freeKeycodes.push_back(keycode);
         else
-            snapshot.layout.keys[keycode] = std::move(groups);
+            layout.keys[keycode] = std::move(groups);
     }
-    readModifierKeys(display, snapshot.layout);
-    snapshot.state.mods = state.mods;
-    snapshot.state.group = state.group;
-    snapshot.lockedGroup = state.locked_group;
-    return snapshot;
+    readModifierKeys(display, layout);
+    return layout;
+}
+
+// Removes the news of mapping changes from the queue; whether there was any.
+bool mappingChanged(Display* display, int xkbEvents) {
+    const auto isNews = [](Display*, XEvent* event, XPointer base) -> int {
+        return event->type == MappingNotify || event->type == *reinterpret_cast<int*>(base);
+    };
+    bool changed = false;
+    XEvent event{};
+    while (XCheckIfEvent(display, &event, isNews, reinterpret_cast<XPointer>(&xkbEvents)))
+        changed = true;
+    return changed;
+}
+
+} // namespace
+
+std::optional<KeyboardNow> readKeyboardState(XDisplay* display) {
+    XkbStateRec state{};
+    if (XkbGetState(display, XkbUseCoreKbd, &state) != Success)
+        return std::nullopt;
+    return KeyboardNow{{state.mods, state.group}, state.locked_group};
+}
+
+KeyboardMapping::KeyboardMapping(XDisplay* display)
+    : display_(display) {
+    int opcode = 0;
+    int errors = 0;
+    int major = XkbMajorVersion;
+    int minor = XkbMinorVersion;
+    if (XkbQueryExtension(display_, &opcode, &xkbEvents_, &errors, &major, &minor)) {
+        constexpr unsigned news = XkbNewKeyboardNotifyMask | XkbMapNotifyMask;
+        XkbSelectEvents(display_, XkbUseCoreKbd, news, news);
+    }
+}
+
+const KeyboardLayout* KeyboardMapping::current() {
+    if (mappingChanged(display_, xkbEvents_) || !layout_)
+        layout_ = readLayout(display_);
+    return layout_ ? &*layout_ : nullptr;
 }
 
 } // namespace tandrel::x11

@@ -7,13 +7,27 @@
 
 namespace tandrel::x11 {
 
-struct KeyboardSnapshot {
-    KeyboardLayout layout;
+struct KeyboardNow {
     KeyboardState state;
     int lockedGroup = 0;
 };
 
-// The server's keyboard mapping, modifier keys and state as they are now.
-std::optional<KeyboardSnapshot> readKeyboard(XDisplay* display);
+// The modifiers and group in force now.
+std::optional<KeyboardNow> readKeyboardState(XDisplay* display);
+
+// The server's keyboard mapping and modifier keys, read once and again only after the server
+// announces a change: reading them costs more than typing a line of a few keys.
+class KeyboardMapping {
+public:
+    explicit KeyboardMapping(XDisplay* display);
+
+    // Null when the mapping cannot be read.
+    const KeyboardLayout* current();
+
+private:
+    XDisplay* display_;
+    int xkbEvents_ = -1;
+    std::optional<KeyboardLayout> layout_;
+};
 
 } // namespace tandrel::x11

@@ -33,7 +33,8 @@ private:
 X11Keystrokes::X11Keystrokes(x11::DisplayPtr display)
     : display_(std::move(display))
     , bindings_(display_.get())
-    , processing_(display_.get()) {
+    , processing_(display_.get())
+    , mapping_(display_.get()) {
     bindings_.clearStale();
 }
 
@@ -47,10 +48,11 @@ Status X11Keystrokes::send(const QString& notation, bool wait) {
         return Status::failure(actions.error());
     // Bindings kept for our own window, which has processed its events since.
     bindings_.clear();
-    const auto keyboard = x11::readKeyboard(display_.get());
-    if (!keyboard)
+    const KeyboardLayout* layout = mapping_.current();
+    const auto keyboard = x11::readKeyboardState(display_.get());
+    if (!layout || !keyboard)
         return Status::failure(QStringLiteral("The keyboard mapping cannot be read."));
-    const auto steps = planKeys(actions.value(), keyboard->layout, keyboard->state);
+    const auto steps = planKeys(actions.value(), *layout, keyboard->state);
     if (!steps)
         return Status::failure(steps.error());
     groupToRestore_ = keyboard->lockedGroup;

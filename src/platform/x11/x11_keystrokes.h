@@ -4,6 +4,7 @@
 #include "platform/keystrokes.h"
 #include "platform/x11/x11_bindings.h"
 #include "platform/x11/x11_display.h"
+#include "platform/x11/x11_keyboard.h"
 #include "platform/x11/x11_processing_wait.h"
 
 #include <vector>
@@ -36,6 +37,7 @@ private:
     x11::DisplayPtr display_;
     x11::TemporaryBindings bindings_;
     x11::ProcessingWait processing_;
+    x11::KeyboardMapping mapping_;
     std::vector<int> held_;
     int groupToRestore_ = 0;
     bool groupChanged_ = false;
