@@ -6,10 +6,26 @@
 #include "window/tandrel.h"
 
 #include <QFont>
+#include <QStyledItemDelegate>
 
 namespace tandrel {
 
 namespace {
+
+// Lays out and paints at most the beginning of a program line: a line of megabytes would
+// otherwise be shaped whole at every layout of the list. The program keeps the whole line.
+class ShortenedLineDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        constexpr qsizetype shownCharacters = 2000;
+        if (option->text.size() > shownCharacters)
+            option->text = option->text.left(shownCharacters) + QChar(0x2026);
+    }
+};
 
 // Design geometry is in twips: 15 to a pixel at 96 dots per inch.
 QRect fromTwips(int left, int top, int width, int height) {
@@ -154,6 +170,7 @@ void Tandrel::buildControls() {
     Label4->setWordWrap(true);
 
     List2 = listBox(this, "List2", fromTwips(1800, 960, 12975, 9420));
+    List2->setItemDelegate(new ShortenedLineDelegate(List2));
     Command3 = button(this, "Command3",
                       QStringLiteral("Press this bar to continue adding programming at bottom of "
                                      "existing lines."),
