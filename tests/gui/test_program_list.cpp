@@ -115,3 +115,12 @@ TEST_F(EditorTest, OneClickLinesGoThroughTheCommonInsertion) {
     }
     EXPECT_EQ(fake.processEnd.ends, 0);
 }
+
+// A line of megabytes is laid out by its beginning only (whole, it took seconds at every
+// layout of the list); the program keeps every character.
+TEST_F(EditorTest, AHugeLineIsShownByItsBeginningAndKeptWhole) {
+    const QString huge = "'" + QString(10'000'000, u'x');
+    setProgram({huge, "a"});
+    EXPECT_LT(window->List2->sizeHintForColumn(0), 100'000);
+    EXPECT_EQ(window->List2->item(0)->text(), huge);
+}
