@@ -81,7 +81,8 @@ Wait/Pause         Wait a number of 10ths of a second 10 = 1 sec, 600 = 1 minute
 Your first program, step by step.  We will open a text editor and have me write a line in it.
 
    1.  Click CREATE.  The program list is empty and the typing box has the focus.
-   2.  Click RUN PROGRAM on the other side and type  /usr/bin/gedit  in the box.  Click OK.
+   2.  Click RUN PROGRAM on the other side, type  /usr/bin/gedit  in the box and click
+       INSERT INTO PROGRAM (or OK).
        The list now shows  {Run Program}/usr/bin/gedit
    3.  Click WAIT/PAUSE and type  20  for two seconds.  The list shows  {Wait}20
    4.  Click FOCUS ON and type the beginning of the editor's title, such as  Untitled
@@ -643,8 +644,8 @@ To remove me, start me from a terminal with /x:
 
    tandrel /x
 
-I ask whether you are sure.  Yes removes my folder C:\TANDREL with the programs in it and the
-shortcuts I made.  The program file itself belongs to the package you installed; remove that
+I ask whether you are sure.  OK removes my folder C:\TANDREL with the programs in it and the
+shortcuts I made; CANCEL leaves everything as it is.  The program file itself belongs to the package you installed; remove that
 package with your package manager.
 
 Troubleshooting ERRORS which may occur while your programming is running:

@@ -211,7 +211,9 @@ QStringList readMe() {
     lines << QString() << QString()
           << QStringLiteral("You may address any questions or suggestions using the Tech Support "
                             "option at:")
-          << blank << QStringLiteral("the Help button of the Tandrel window, topic 'Tech Support'.")
+          << blank
+          << QStringLiteral(
+                 "the Help button of the Tandrel window, topics 'Errors' and 'Debugging'.")
           << blank << QStringLiteral("Thank you for using Tandrel.");
     return lines;
 }

@@ -1,4 +1,7 @@
 #include "help/manual.h"
+#include "startup/sample_programs.h"
+
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -29,4 +32,23 @@ TEST(HelpManual, EveryIndexEntryFindsItsTopic) {
     }
     for (qsizetype i = 0; i < manual.size(); ++i)
         EXPECT_LE(manual[i].size(), 144) << "line " << i << " is wider than the list";
+}
+
+// The samples send the user to help topics by name: each must be one the index has.
+TEST(HelpManual, TheTopicsTheSamplesNameAreInTheIndex) {
+    const QStringList entries = helpIndexEntries();
+    const QRegularExpression named("topics? '([^']+)'(?: and '([^']+)')?");
+    int found = 0;
+    for (const SampleProgram& sample : samplePrograms()) {
+        for (const QString& line : sample.lines) {
+            for (auto match = named.globalMatch(line); match.hasNext();) {
+                const QRegularExpressionMatch topic = match.next();
+                for (int group : {1, 2})
+                    if (!topic.captured(group).isEmpty())
+                        EXPECT_TRUE(entries.contains(topic.captured(group)) && ++found)
+                            << topic.captured(group).toStdString();
+            }
+        }
+    }
+    EXPECT_GT(found, 0);
 }
