@@ -3,8 +3,8 @@
 
 #include "fuzz_text.h"
 #include "runner/program_check.h"
-#include "script/program_file.h"
 #include "runner/program_trace.h"
+#include "script/program_file.h"
 
 namespace tandrel::fuzz {
 namespace {

@@ -2,10 +2,10 @@
 // back from the lines it decodes to.
 
 #include "fuzz_text.h"
+#include "runner/wait_rules.h"
 #include "script/keystroke_notation.h"
 #include "script/program_file.h"
 #include "script/script_lines.h"
-#include "runner/wait_rules.h"
 
 #include <QDateTime>
 

@@ -1,8 +1,8 @@
 #include "runner/program_check.h"
 
-#include "script/keystroke_notation.h"
 #include "runner/run_error_text.h"
 #include "runner/wait_rules.h"
+#include "script/keystroke_notation.h"
 
 #include <QRegularExpression>
 #include <optional>

@@ -1,6 +1,6 @@
 #include "../e2e/qt_printers.h"
-#include "script/script_lines.h"
 #include "runner/wait_rules.h"
+#include "script/script_lines.h"
 
 #include <gtest/gtest.h>
 
