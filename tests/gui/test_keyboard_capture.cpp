@@ -22,6 +22,7 @@ struct TypingCase {
     Answers answers = {};
     QStringList program = {}; // lines before typing
     int blueLine = -1;
+    QString failingText = {}; // keys the platform cannot send
 };
 
 using TypingTest = EditorTest;
@@ -32,6 +33,8 @@ TEST_F(TypingTest, EveryKeyPressBecomesOneLine) {
     const Stroke repeatA{Key_A, {}, Stroke::Repeat}, repeatLeft{Key_Left, {}, Stroke::Repeat};
     const Stroke shiftDown{Key_Shift, {}, Stroke::Press},
         shiftUp{Key_Shift, Shift, Stroke::Release};
+    const QList<Stroke> f10s = {{Key_F10}, {Key_A}, {Key_F10}, {Key_F10}};
+    const QStringList f10Lines = {"{F10}", "a", "{F10}", "{F10}"};
     const QList<TypingCase> cases = {
         TypingCase(
             "characters, held keys, keys without a code",
@@ -52,6 +55,9 @@ TEST_F(TypingTest, EveryKeyPressBecomesOneLine) {
         TypingCase("Caps Lock Cancel", {{Key_CapsLock}}, {}, {capsQuestion}, {Answer::Cancel}),
         TypingCase("F10 last", {{Key_F10}, {Key_F10}}, {"x", "{F10}", "{F10}"}, {}, {}, {"x"}),
         TypingCase("F10, blue line", {{Key_F10}}, {"p", "{F10}", "q"}, {}, {}, {"p", "q"}, 1),
+        // Where the full stop of the F10 sequence never comes back, each F10 is still one line.
+        TypingCase("F10's full stop lost", f10s, f10Lines, {}, {}, {}, -1, "."),
+        TypingCase("F10's own key lost", f10s, f10Lines, {}, {}, {}, -1, "{F10}"),
         TypingCase("space is announced; a key typed meanwhile is one line of its own",
                    {{Key_Space}}, {"{TAB}", " "}, {blankNotice}),
     };
@@ -62,6 +68,7 @@ TEST_F(TypingTest, EveryKeyPressBecomesOneLine) {
         window->Text2->selectAll();
         window->Text2->setFocus();
         fake.messages.asked.clear();
+        fake.keystrokes.failingText = row.failingText;
         fake.messages.script = QQueue<Answer>(row.answers);
         fake.messages.whileShown = [](const AskedBox& box) {
             if (box.text == blankNotice)
@@ -159,20 +166,4 @@ TEST_F(TypingTest, TheAltDialogsFieldRecordsOrPassesKeysAsTheOptionsSay) {
     window->Command5_Click();
     QTest::mouseClick(window->Option1, Qt::LeftButton);
     EXPECT_EQ(QApplication::focusWidget(), window->Text2);
-}
-
-// Where the full stop of the F10 sequence never comes back (no key reaches this window), each
-// F10 is still one line.
-TEST_F(TypingTest, F10IsOneLineEachWhenItsOwnKeysDoNotReturn) {
-    for (const QString& failing : {QString("."), QString("{F10}")}) {
-        SCOPED_TRACE(failing.toStdString());
-        fake.keystrokes.failingText = failing;
-        setProgram({"x"});
-        window->globals.LastKeyCode = 0;
-        window->Text2->selectAll();
-        window->Text2->setFocus();
-        type({{Key_F10}, {Key_A}, {Key_F10}, {Key_F10}});
-        EXPECT_EQ(lines(), (QStringList{"x", "{F10}", "a", "{F10}", "{F10}"}));
-    }
-    fake.keystrokes.failingText.clear();
 }
