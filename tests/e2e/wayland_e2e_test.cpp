@@ -240,19 +240,15 @@ TEST_F(SwayE2E, NoKeyIsLeftDownWhenARunEndsAtTheStartScreenOrOnSigterm) {
     }
 }
 
-// What tandrel --session says of a service: the line that names it.
-QString serviceLine(const QString& report, const QString& service) {
-    const QRegularExpression line("^.*\\b" + service + "\\b.*$",
-                                  QRegularExpression::CaseInsensitiveOption |
-                                      QRegularExpression::MultilineOption);
-    return line.match(report).captured();
-}
-
-QString sessionReport(WaylandSession& session) {
+// The line of tandrel --session's report that names the service.
+QString serviceLine(WaylandSession& session, const QString& service) {
     const WaylandSession::Output output =
         session.run(session.executable(TANDREL_PATH), {"--session"});
     EXPECT_EQ(output.status, 0);
-    return QString::fromUtf8(output.out);
+    const QRegularExpression line("^.*\\b" + service + "\\b.*$",
+                                  QRegularExpression::CaseInsensitiveOption |
+                                      QRegularExpression::MultilineOption);
+    return line.match(QString::fromUtf8(output.out)).captured();
 }
 
 // A line that says why a service is missing, which may name the mechanism it misses.
@@ -263,24 +259,19 @@ bool refuses(const QString& line) {
 }
 
 TEST_F(SwayE2E, TheSessionReportNamesTheWaylandMechanisms) {
-    const struct {
-        const char* service;
-        const char* mechanism;
-    } rows[] = {{"typing", "virtual keyboard"},
-                {"windows", "foreign toplevel"},
-                {"clipboard", "data control"}};
-    const QString report = sessionReport(*session_);
-    for (const auto& row : rows) {
-        const QString line = serviceLine(report, row.service);
-        EXPECT_TRUE(line.contains(row.mechanism, Qt::CaseInsensitive) && !refuses(line))
-            << row.service << ": " << line.toStdString();
+    for (const auto& [service, mechanism] : {std::pair{"typing", "virtual keyboard"},
+                                             {"windows", "foreign toplevel"},
+                                             {"clipboard", "data control"}}) {
+        const QString line = serviceLine(*session_, service);
+        EXPECT_TRUE(line.contains(mechanism, Qt::CaseInsensitive) && !refuses(line))
+            << service << ": " << line.toStdString();
     }
 }
 
 using WestonE2E = WestonTest;
 
 TEST_F(WestonE2E, TheSessionReportSaysKeysCannotBeTypedWithoutTheProtocols) {
-    const QString line = serviceLine(sessionReport(*session_), "typing");
+    const QString line = serviceLine(*session_, "typing");
     EXPECT_TRUE(refuses(line)) << "typing: " << line.toStdString();
 }
 
