@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(
     cmake g++ make pkg-config clang-format ccache
     qt6-base-dev libgl-dev libx11-dev libxtst-dev libxrandr-dev libxdamage-dev libgtest-dev
-    xvfb xauth openbox xterm mousepad xclip xdotool x11-utils fonts-dejavu-core
+    xvfb xauth openbox xterm mousepad xclip xdotool x11-utils fonts-dejavu-core fonts-liberation2
     cups printer-driver-cups-pdf poppler-utils
     clang libclang-rt-14-dev
     sway foot wl-clipboard wtype weston xwayland qt6-wayland

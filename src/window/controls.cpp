@@ -1,6 +1,7 @@
 // Builds the window's controls with their design captions, tooltips, geometry and the
 // visibility of the start screen.
 
+#include "window/caption_fit.h"
 #include "window/colours.h"
 #include "window/splash_picture.h"
 #include "window/tandrel.h"
@@ -119,12 +120,7 @@ const ColumnEntry specialFunctionColumn[] = {
 void Tandrel::buildControls() {
     setWindowTitle(applicationTitle);
     resize(fromTwips(0, 0, 15240, 10920).size());
-    // The controls are sized for an 8-point sans serif on a 96 dpi screen; a fixed pixel size
-    // and a slightly narrowed face keep their captions inside them on any screen.
-    QFont designFont(QStringLiteral("DejaVu Sans"));
-    designFont.setPixelSize(11);
-    designFont.setStretch(QFont::SemiCondensed);
-    setFont(designFont);
+    setFont(designFont());
 
     // Created first so that the list and the panels stack above them: they matter only while
     // the dialog panel has taken the list's place.
@@ -161,13 +157,20 @@ void Tandrel::buildControls() {
     Label20 = place<QLabel>(this, "Label20", fromTwips(0, 0, 2265, 435));
     Label20->setText(QStringLiteral(" Programs:"));
 
-    Text1 = textBox(this, "Text1", QStringLiteral("Type Key ->"), fromTwips(120, 480, 855, 285));
+    // Widened to the window's edge: no 8-point face writes the caption in the width beside
+    // the typing field with a text box's frame around it.
+    Text1 = textBox(this, "Text1", QStringLiteral("Type Key ->"), fromTwips(0, 480, 975, 285));
     Text1->setReadOnly(true);
     Text1->setCursorPosition(0);
     Text2 = textBox(this, "Text2", QString(), fromTwips(960, 480, 375, 285));
     Label4 = place<QLabel>(this, "Label4", fromTwips(1800, 480, 13215, 495));
     Label4->setText(QStringLiteral("Begin Typing Your Program or Select A File To Edit or Run."));
     Label4->setWordWrap(true);
+    // The start prompt reads larger than the window's 8 points; the usage text that replaces
+    // it after the first line goes back to 8.
+    QFont startPromptFont = Label4->font();
+    startPromptFont.setPointSizeF(9.75);
+    Label4->setFont(startPromptFont);
 
     List2 = listBox(this, "List2", fromTwips(1800, 960, 12975, 9420));
     List2->setItemDelegate(new ShortenedLineDelegate(List2));
@@ -198,8 +201,12 @@ void Tandrel::buildControls() {
     List8 = listBox(this, "List8", fromTwips(120, 5760, 1575, 840));
     List8->setToolTip(QStringLiteral("Help Index - Click Desired Subject To View Help Notes"));
     List8->setFocusPolicy(Qt::StrongFocus);
+    // The help lists widen while in use instead of scrolling sideways; at rest the index
+    // shows its first three rows whole, the red "CLICK ME HERE FOR HELP!".
+    List8->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     List9 = listBox(this, "List9", fromTwips(120, 6600, 1575, 4140));
     List9->setFocusPolicy(Qt::StrongFocus);
+    List9->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Text9 = place<QPlainTextEdit>(this, "Text9", fromTwips(3480, 5520, 2895, 615));
     Text9->setPlainText(QStringLiteral("Scroll this Index or click on\nthe Help Text to scroll "
                                        "text."));
@@ -238,7 +245,8 @@ void Tandrel::buildControls() {
 
     // The save panel and the file selection panel.
     Text5 = textBox(this, "Text5", QString(), fromTwips(6360, 1080, 8535, 375));
-    Label13 = place<QLabel>(this, "Label13", fromTwips(6360, 1680, 3975, 255));
+    // A little wider than designed, into the free space before Save File, to hold its text.
+    Label13 = place<QLabel>(this, "Label13", fromTwips(6360, 1680, 4095, 255));
     Label13->setText(QStringLiteral("Type or select full path and file name for your program."));
     Command6 =
         button(this, "Command6", QStringLiteral("Save File"), fromTwips(10680, 1560, 1935, 375));
@@ -276,7 +284,12 @@ void Tandrel::buildControls() {
                                         "the offending line."));
     Label24 = labelButton(this, "Label24", QStringLiteral("Exit"), fromTwips(2400, 120, 270, 195),
                           QStringLiteral("Exit this Tandrel program creator."));
+    // On the start screen the "EXIT" box stands over the Exit label, which ends the system
+    // too, so that only one of the two words shows.
+    Text6->raise();
 
+    if (!hasDesignMetrics(font()))
+        narrowUntilCaptionsFit(this);
     showStartScreen();
 }
 
