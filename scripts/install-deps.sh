@@ -9,6 +9,7 @@ packages=(
     clang libclang-rt-14-dev
     sway foot wl-clipboard wtype weston xwayland qt6-wayland
     libwayland-dev wayland-protocols libwayland-bin libxkbcommon-dev
+    dpkg-dev file lintian desktop-file-utils appstream librsvg2-bin
 )
 as_root=()
 [[ $(id -u) -eq 0 ]] || as_root=(sudo)

@@ -1,5 +1,6 @@
 #include "app/command_line_tools.h"
 #include "app/program_mirror.h"
+#include "platform/posix/xdg_shortcuts.h"
 #include "platform/real_platform.h"
 #include "platform/session_probe.h"
 #include "platform/x11/x11_display.h"
@@ -46,6 +47,8 @@ int main(int argc, char* argv[]) {
     if (!graphicalSessionAnswers())
         return 1;
     chooseQtPlatform();
+    // The compositor finds the window's menu entry, and with it the icon, by this id.
+    QGuiApplication::setDesktopFileName(tandrel::desktopFileId());
     QApplication app(argc, argv);
     tandrel::RealPlatform realPlatform;
     tandrel::Tandrel window(realPlatform.platform());

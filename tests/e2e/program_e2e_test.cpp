@@ -2,6 +2,7 @@
 // removal, command-line runs into real target windows, and real keys and clicks in its editor.
 // The window mirrors its program list into TANDREL_PROGRAM_MIRROR, which the tests read.
 
+#include "platform/posix/xdg_shortcuts.h"
 #include "x11_session.h"
 
 #include <QDir>
@@ -243,8 +244,9 @@ TEST_F(ProgramE2E, RealKeysClicksAndAPasteMakeLinesAndAProgramSavedByClicksIsOnD
 // The suite's last test, as it takes the installation away.
 TEST_F(ProgramE2E, TheFirstStartInstalledTheShortcutsAndARemovalTakesAllAway) {
     // The start-up tests check the files; the shortcuts here are real ones.
+    const QString menuEntry = path("data/applications/" + tandrel::desktopFileId() + ".desktop");
     EXPECT_TRUE(QFile::exists(path("Desktop/Tandrel.desktop")));
-    EXPECT_TRUE(QFile::exists(path("data/applications/Tandrel.desktop")));
+    EXPECT_TRUE(QFile::exists(menuEntry));
 
     // Each box is answered with Return until the removal ends.
     start(tandrel, {"/x"});
@@ -261,6 +263,7 @@ TEST_F(ProgramE2E, TheFirstStartInstalledTheShortcutsAndARemovalTakesAllAway) {
     EXPECT_EQ(tandrel.exitCode(), 0);
     EXPECT_FALSE(QDir(path("drive_c/TANDREL")).exists());
     EXPECT_FALSE(QFile::exists(path("Desktop/Tandrel.desktop")));
+    EXPECT_FALSE(QFile::exists(menuEntry));
 }
 
 } // namespace

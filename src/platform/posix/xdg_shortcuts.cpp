@@ -32,13 +32,17 @@ QByteArray entryText(const QString& name, const QString& target) {
     QString quoted = target;
     quoted.replace(QLatin1Char('\\'), QStringLiteral("\\\\"))
         .replace(QLatin1Char('"'), QStringLiteral("\\\""));
-    return QStringLiteral("[Desktop Entry]\nType=Application\nName=%1\nExec=\"%2\"\n"
+    return QStringLiteral("[Desktop Entry]\nType=Application\nName=%1\nExec=\"%2\"\nIcon=%3\n"
                           "Terminal=false\nCategories=Utility;\n")
-        .arg(name, quoted)
+        .arg(name, quoted, desktopFileId())
         .toUtf8();
 }
 
 } // namespace
+
+QString desktopFileId() {
+    return QStringLiteral(TANDREL_APP_ID);
+}
 
 XdgShortcuts::XdgShortcuts(QString desktopDirectory, QString applicationsDirectory)
     : desktopDirectory_(std::move(desktopDirectory))
@@ -49,9 +53,9 @@ XdgShortcuts XdgShortcuts::forUser() {
 }
 
 QString XdgShortcuts::entryPath(ShortcutPlace place, const QString& name) const {
-    const QString& directory =
-        place == ShortcutPlace::Desktop ? desktopDirectory_ : applicationsDirectory_;
-    return directory + QLatin1Char('/') + name + QStringLiteral(".desktop");
+    if (place == ShortcutPlace::Desktop)
+        return desktopDirectory_ + QLatin1Char('/') + name + QStringLiteral(".desktop");
+    return applicationsDirectory_ + QLatin1Char('/') + desktopFileId() + QStringLiteral(".desktop");
 }
 
 Status XdgShortcuts::create(ShortcutPlace place, const QString& name, const QString& target) {
