@@ -5,6 +5,7 @@
 #include "platform/session_probe.h"
 #include "platform/x11/x11_display.h"
 #include "runner/command_line.h"
+#include "standins/standin_main.h"
 #include "window/tandrel.h"
 
 #include <QApplication>
@@ -42,11 +43,14 @@ void chooseQtPlatform() {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (const std::optional<int> status = tandrel::runCommandLineTool(argc, argv))
+    const bool standIn = tandrel::asksForStandIn(argc, argv);
+    if (const auto status = standIn ? std::nullopt : tandrel::runCommandLineTool(argc, argv))
         return *status;
     if (!graphicalSessionAnswers())
         return 1;
     chooseQtPlatform();
+    if (standIn)
+        return tandrel::runStandIn(argc, argv);
     // The compositor finds the window's menu entry, and with it the icon, by this id.
     QGuiApplication::setDesktopFileName(tandrel::desktopFileId());
     QApplication app(argc, argv);

@@ -14,7 +14,9 @@
 #include "platform/x11/x11_keystrokes.h"
 #include "platform/x11/x11_windows.h"
 #include "platform/x11/xrandr_display.h"
+#include "standins/standin_launchers.h"
 
+#include <QCoreApplication>
 #include <cstdio>
 #include <unistd.h>
 
@@ -137,6 +139,10 @@ struct RealPlatform::Services {
 RealPlatform::RealPlatform()
     : services_(std::make_unique<Services>()) {
     services_->files.prepareSystemDrive(QLatin1Char('C'));
+    // Programs written for Windows start its Notepad and Calculator. The drive C that Tandrel
+    // made gets launchers of its stand-ins; a drive C the user chose is left as it is.
+    if (!qEnvironmentVariableIsSet("TANDREL_DRIVE_C"))
+        placeStandInLaunchers(services_->files, QCoreApplication::applicationFilePath());
     releaseKeysOnTermination(*services_->desktop.keystrokes);
 }
 

@@ -15,6 +15,9 @@ const QString stopBoxTitle = QStringLiteral("OK continues - Cancel stops program
 // How long a newly shown run window may take to become active before the run goes on anyway.
 constexpr qint64 activationWaitMs = 2000;
 constexpr qint64 activationPollMs = 10;
+// How long a started program may take to show its window to a {Focus On} that names it.
+constexpr qint64 programWindowWaitMs = 5000;
+constexpr qint64 focusRetryMs = 100;
 
 } // namespace
 
@@ -123,10 +126,14 @@ Tandrel::LineResult Tandrel::PerformLine(const QString& line) {
     }
     case LineKind::FileWait:
         return WaitForFile(singleArgument(script));
-    case LineKind::RunProgram:
-        return sent(platform.processes.start(singleArgument(script)));
+    case LineKind::RunProgram: {
+        const Status started = platform.processes.start(singleArgument(script));
+        if (started)
+            programStartedMs = platform.clock.monotonicMs();
+        return sent(started);
+    }
     case LineKind::FocusOn:
-        return sent(platform.windows.activate(singleArgument(script)));
+        return sent(FocusOn(singleArgument(script)));
     case LineKind::Wait: {
         const Result<qint64> ms = readWaitMilliseconds(script.rest);
         if (!ms)
@@ -173,6 +180,19 @@ Status Tandrel::SendKeys(const QString& keys) {
             platform.messages.inform(limitation);
     }
     return platform.keystrokes.send(keys, true);
+}
+
+// Programs commonly name a window on the line after starting its program ("{Run Program}" then
+// "{Focus On}"), before the program has had time to show it: while a program started a moment
+// ago, a title that no window has yet is looked for again.
+Status Tandrel::FocusOn(const QString& title) {
+    Status activated = platform.windows.activate(title);
+    while (!activated && programStartedMs &&
+           platform.clock.monotonicMs() < *programStartedMs + programWindowWaitMs) {
+        platform.clock.waitFor(focusRetryMs);
+        activated = platform.windows.activate(title);
+    }
+    return activated;
 }
 
 Tandrel::LineResult Tandrel::StopBox(const QString& message) {

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QWidget>
+#include <optional>
 
 namespace tandrel {
 
@@ -212,6 +213,9 @@ private:
     LineResult PasteText(const QString& text, const QString& emptyReason);
     LineResult StopBox(const QString& message);
     Status SendKeys(const QString& keys);
+    Status FocusOn(const QString& title);
+    // When the run last started a program, on the monotonic clock.
+    std::optional<qint64> programStartedMs;
     void AwaitActivation();
     void ShowRunError(int index, const QString& line, const QString& reason);
     void CloseRun();

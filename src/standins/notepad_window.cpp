@@ -1,0 +1,92 @@
+#include "standins/notepad_window.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QSaveFile>
+
+namespace tandrel {
+
+namespace {
+
+const QString kTitle = QStringLiteral("Notepad");
+
+} // namespace
+
+NotepadWindow::NotepadWindow(MessageBoxes& messages, const QString& filePath)
+    : messages_(messages)
+    , editor_(new QPlainTextEdit(this))
+    , path_(filePath) {
+    if (QFile file(path_); !path_.isEmpty() && file.open(QIODevice::ReadOnly))
+        editor_->setPlainText(QString::fromUtf8(file.readAll()));
+    editor_->document()->setModified(false);
+    setCentralWidget(editor_);
+    setWindowTitle(documentName() + QStringLiteral(" - ") + kTitle);
+    resize(640, 480);
+
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->addAction(QStringLiteral("&Save"), this, &NotepadWindow::save)
+        ->setShortcut(QKeySequence::Save);
+    file->addAction(QStringLiteral("Save &As..."), this, &NotepadWindow::saveAs);
+    file->addSeparator();
+    file->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
+    editor_->setFocus();
+}
+
+bool NotepadWindow::save() {
+    return path_.isEmpty() ? saveAs() : writeTo(path_);
+}
+
+bool NotepadWindow::saveAs() {
+    const QString path =
+        QFileDialog::getSaveFileName(this, QStringLiteral("Save As"), path_,
+                                     QStringLiteral("Text Documents (*.txt);;All Files (*)"));
+    if (path.isEmpty() || !writeTo(path))
+        return false;
+    path_ = path;
+    setWindowTitle(documentName() + QStringLiteral(" - ") + kTitle);
+    return true;
+}
+
+void NotepadWindow::closeEvent(QCloseEvent* event) {
+    if (mayDiscard())
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool NotepadWindow::mayDiscard() {
+    if (!editor_->document()->isModified())
+        return true;
+    const QString question =
+        QStringLiteral("The text in the %1 file has changed.\n\nDo you want to save the changes?")
+            .arg(documentName());
+    switch (messages_.ask(question, kTitle, Buttons::YesNoCancel)) {
+    case Answer::Yes:
+        return save();
+    case Answer::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool NotepadWindow::writeTo(const QString& path) {
+    QSaveFile file(path);
+    const QByteArray bytes = editor_->toPlainText().toUtf8();
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        messages_.inform(QStringLiteral("%1 could not be saved.").arg(path), kTitle);
+        return false;
+    }
+    editor_->document()->setModified(false);
+    return true;
+}
+
+QString NotepadWindow::documentName() const {
+    return path_.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(path_).fileName();
+}
+
+} // namespace tandrel

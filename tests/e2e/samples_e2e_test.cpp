@@ -1,0 +1,183 @@
+// The sample programs as installed, run from the command line under Xvfb and openbox on the
+// drive C that Tandrel prepares itself, with its Notepad and Calculator stand-ins. The texts
+// are read back through the stand-ins: Ctrl+A, Ctrl+C and the clipboard.
+
+#include "x11_session.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <csignal>
+
+using namespace tandrel::e2e;
+
+namespace {
+
+struct Client {
+    QString title;
+    qint64 pid = 0;
+    Window window = 0;
+};
+
+// A window property: its bytes for 8-bit items, its items for 32-bit ones.
+std::vector<unsigned long> items(Display* display, Window window, const char* name, Atom type,
+                                 QByteArray* bytes = nullptr) {
+    Atom actualType = 0;
+    int format = 0;
+    unsigned long count = 0, remaining = 0;
+    unsigned char* data = nullptr;
+    XGetWindowProperty(display, window, XInternAtom(display, name, False), 0, 4096, False, type,
+                       &actualType, &format, &count, &remaining, &data);
+    std::vector<unsigned long> list;
+    if (data && format == 32)
+        list.assign((unsigned long*)data, (unsigned long*)data + count);
+    if (data && format == 8 && bytes)
+        *bytes = QByteArray((const char*)data, int(count));
+    XFree(data);
+    return list;
+}
+
+Client clientOf(Display* display, Window window) {
+    QByteArray title;
+    items(display, window, "_NET_WM_NAME", XInternAtom(display, "UTF8_STRING", False), &title);
+    const auto pid = items(display, window, "_NET_WM_PID", XA_CARDINAL);
+    return {QString::fromUtf8(title), pid.empty() ? 0 : qint64(pid[0]), window};
+}
+
+std::vector<Client> clients(Display* display) {
+    std::vector<Client> list;
+    for (Window window : items(display, DefaultRootWindow(display), "_NET_CLIENT_LIST", XA_WINDOW))
+        list.push_back(clientOf(display, window));
+    return list;
+}
+
+Client activeClient(Display* display) {
+    const auto active = items(display, DefaultRootWindow(display), "_NET_ACTIVE_WINDOW", XA_WINDOW);
+    return active.empty() || !active[0] ? Client{} : clientOf(display, active[0]);
+}
+
+QString clipboard() {
+    QProcess xclip;
+    xclip.start("xclip", {"-selection", "clipboard", "-o"});
+    xclip.waitForFinished(e2eDeadlineMs);
+    return QString::fromUtf8(xclip.readAllStandardOutput());
+}
+
+// A drive C and home of their own, on which a first start has installed the system.
+class SamplesE2E : public ManagedX11Test {
+protected:
+    static void SetUpTestSuite() {
+        ManagedX11Test::SetUpTestSuite();
+        home_ = std::make_unique<QTemporaryDir>();
+        QProcess first;
+        start(first, {});
+        awaitCondition([] { return QFile::exists(driveC("TANDREL/PROGRAMS/Read Me")); },
+                       2 * e2eDeadlineMs);
+        first.kill();
+        first.waitForFinished(e2eDeadlineMs);
+    }
+
+    static QString driveC(const QString& relative) {
+        return home_->filePath("data/tandrel/drive_c/" + relative);
+    }
+
+    static void start(QProcess& process, const QStringList& arguments) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("TANDREL_DRIVE_C");
+        env.insert("HOME", home_->path());
+        env.insert("XDG_DATA_HOME", home_->filePath("data"));
+        env.insert("XDG_CONFIG_HOME", home_->filePath("config"));
+        process.setProcessEnvironment(env);
+        process.start(TANDREL_PATH, arguments);
+        process.waitForStarted(e2eDeadlineMs);
+    }
+
+    // What the Notepad sample types: pasted texts and ENTER end a line, one-character lines
+    // are typed keys, and the other lines type nothing.
+    static QString typedByNotepadSample() {
+        QFile file(driveC("TANDREL/PROGRAMS/Sample Notepad.TDX"));
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        QString typed;
+        for (const QString& line : QString::fromLatin1(file.readAll()).split("\r\n")) {
+            if (line.startsWith("{Text Paste}"))
+                typed += line.mid(12) + '\n';
+            else if (line == "{ENTER}")
+                typed += '\n';
+            else if (line.size() == 1)
+                typed += line;
+        }
+        return typed;
+    }
+
+    static inline std::unique_ptr<QTemporaryDir> home_;
+    X11Probe probe;
+    Display* const display = probe.display();
+};
+
+TEST_F(SamplesE2E, TheSamplesRunToTheirEndWithTheStandIns) {
+    const QString stopBox = "OK continues - Cancel stops program";
+    const struct {
+        QString program;
+        // The windows left when the runs have ended, sorted: the stand-ins, no Tandrel.
+        QStringList windowsLeft;
+        QString expectedCopy; // of the first of them
+    } rows[] = {
+        {"Sample Notepad", {"Untitled - Notepad"}, typedByNotepadSample()},
+        {"Sample Calculator.TDX", {"Calculator"}, "11"},
+        {"Sample Cascade Programs", {"Calculator", "Untitled - Notepad"}, ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.program.toStdString());
+        // The calculator sample ends at a file that the cascade makes for it.
+        if (row.program == "Sample Calculator.TDX")
+            QFile(driveC("close.txt")).open(QIODevice::WriteOnly);
+        QProcess tandrel;
+        start(tandrel, {row.program});
+        // Each {Stop} box of a run, the cascade's nested ones too, is answered with OK.
+        EXPECT_TRUE(awaitCondition(
+            [&] {
+                if (tandrel.waitForFinished(500))
+                    return true;
+                if (activeClient(display).title == stopBox)
+                    probe.tapKey("Return");
+                return false;
+            },
+            6 * e2eDeadlineMs));
+        EXPECT_EQ(tandrel.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(tandrel.exitCode(), 0) << tandrel.readAllStandardError().toStdString();
+
+        const auto titles = [&] {
+            QStringList titles;
+            for (const Client& client : clients(display))
+                titles << client.title;
+            titles.sort();
+            return titles;
+        };
+        EXPECT_EQ(
+            awaitValue(titles, [&](const QStringList& now) { return now == row.windowsLeft; }),
+            row.windowsLeft);
+        if (!row.expectedCopy.isEmpty()) {
+            const Client standIn = clients(display).at(0);
+            probe.focus(standIn.window);
+            EXPECT_TRUE(awaitCondition([&] { return probe.focusedPid() == standIn.pid; }));
+            const int control = probe.pressKey("Control_L");
+            probe.tapKey("a");
+            probe.tapKey("c");
+            probe.releaseKey(control);
+            EXPECT_EQ(awaitValue(clipboard,
+                                 [&](const QString& text) { return text == row.expectedCopy; }),
+                      row.expectedCopy);
+        }
+        // The next sample starts on an empty screen.
+        for (const Client& client : clients(display))
+            if (client.pid > 0)
+                ::kill(pid_t(client.pid), SIGTERM);
+        EXPECT_TRUE(awaitCondition([&] { return clients(display).empty(); }));
+        QFile::remove(driveC("close.txt"));
+        EXPECT_TRUE(probe.keysDown().empty()) << "a key was left down";
+    }
+}
+
+} // namespace

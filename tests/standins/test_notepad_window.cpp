@@ -1,0 +1,43 @@
+#include "platform/fake/fake_platform.h"
+#include "standins/notepad_window.h"
+
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace tandrel;
+
+// Typed text that is not saved brings a question; the answer decides what is kept.
+TEST(NotepadWindow, AsksBeforeUnsavedTextGoes) {
+    FakeMessageBoxes none;
+    EXPECT_EQ(NotepadWindow(none).windowTitle(), "Untitled - Notepad");
+    QTemporaryDir temp;
+    const QString path = temp.filePath("notes.txt");
+    const struct {
+        Answer answer;
+        bool closes;
+        QByteArray onDisk;
+    } rows[] = {
+        {Answer::Cancel, false, "old"},
+        {Answer::No, true, "old"},
+        {Answer::Yes, true, "old new"},
+    };
+    for (const auto& row : rows) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("old") == 3);
+        file.close();
+        FakeMessageBoxes boxes;
+        boxes.willAnswer(row.answer);
+        NotepadWindow window(boxes, path);
+        EXPECT_EQ(window.windowTitle(), "notes.txt - Notepad");
+        QTest::keyClick(window.editor(), Qt::Key_End);
+        QTest::keyClicks(window.editor(), " new");
+        EXPECT_EQ(window.close(), row.closes);
+        EXPECT_EQ(boxes.texts(), QStringList{"The text in the notes.txt file has changed.\n\n"
+                                             "Do you want to save the changes?"});
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), row.onDisk);
+    }
+}
