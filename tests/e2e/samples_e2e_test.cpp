@@ -7,56 +7,11 @@
 #include <QDir>
 #include <QFile>
 
-#include <X11/Xatom.h>
-#include <X11/Xlib.h>
 #include <csignal>
 
 using namespace tandrel::e2e;
 
 namespace {
-
-struct Client {
-    QString title;
-    qint64 pid = 0;
-    Window window = 0;
-};
-
-// A window property: its bytes for 8-bit items, its items for 32-bit ones.
-std::vector<unsigned long> items(Display* display, Window window, const char* name, Atom type,
-                                 QByteArray* bytes = nullptr) {
-    Atom actualType = 0;
-    int format = 0;
-    unsigned long count = 0, remaining = 0;
-    unsigned char* data = nullptr;
-    XGetWindowProperty(display, window, XInternAtom(display, name, False), 0, 4096, False, type,
-                       &actualType, &format, &count, &remaining, &data);
-    std::vector<unsigned long> list;
-    if (data && format == 32)
-        list.assign((unsigned long*)data, (unsigned long*)data + count);
-    if (data && format == 8 && bytes)
-        *bytes = QByteArray((const char*)data, int(count));
-    XFree(data);
-    return list;
-}
-
-Client clientOf(Display* display, Window window) {
-    QByteArray title;
-    items(display, window, "_NET_WM_NAME", XInternAtom(display, "UTF8_STRING", False), &title);
-    const auto pid = items(display, window, "_NET_WM_PID", XA_CARDINAL);
-    return {QString::fromUtf8(title), pid.empty() ? 0 : qint64(pid[0]), window};
-}
-
-std::vector<Client> clients(Display* display) {
-    std::vector<Client> list;
-    for (Window window : items(display, DefaultRootWindow(display), "_NET_CLIENT_LIST", XA_WINDOW))
-        list.push_back(clientOf(display, window));
-    return list;
-}
-
-Client activeClient(Display* display) {
-    const auto active = items(display, DefaultRootWindow(display), "_NET_ACTIVE_WINDOW", XA_WINDOW);
-    return active.empty() || !active[0] ? Client{} : clientOf(display, active[0]);
-}
 
 QString clipboard() {
     QProcess xclip;
@@ -113,7 +68,6 @@ protected:
 
     static inline std::unique_ptr<QTemporaryDir> home_;
     X11Probe probe;
-    Display* const display = probe.display();
 };
 
 TEST_F(SamplesE2E, TheSamplesRunToTheirEndWithTheStandIns) {
@@ -140,7 +94,7 @@ TEST_F(SamplesE2E, TheSamplesRunToTheirEndWithTheStandIns) {
             [&] {
                 if (tandrel.waitForFinished(500))
                     return true;
-                if (activeClient(display).title == stopBox)
+                if (probe.focusedTitle() == stopBox)
                     probe.tapKey("Return");
                 return false;
             },
@@ -150,8 +104,8 @@ TEST_F(SamplesE2E, TheSamplesRunToTheirEndWithTheStandIns) {
 
         const auto titles = [&] {
             QStringList titles;
-            for (const Client& client : clients(display))
-                titles << client.title;
+            for (const auto& managed : probe.managedWindows())
+                titles << managed.title;
             titles.sort();
             return titles;
         };
@@ -159,7 +113,7 @@ TEST_F(SamplesE2E, TheSamplesRunToTheirEndWithTheStandIns) {
             awaitValue(titles, [&](const QStringList& now) { return now == row.windowsLeft; }),
             row.windowsLeft);
         if (!row.expectedCopy.isEmpty()) {
-            const Client standIn = clients(display).at(0);
+            const auto standIn = probe.managedWindows().at(0);
             probe.focus(standIn.window);
             EXPECT_TRUE(awaitCondition([&] { return probe.focusedPid() == standIn.pid; }));
             const int control = probe.pressKey("Control_L");
@@ -171,10 +125,10 @@ TEST_F(SamplesE2E, TheSamplesRunToTheirEndWithTheStandIns) {
                       row.expectedCopy);
         }
         // The next sample starts on an empty screen.
-        for (const Client& client : clients(display))
-            if (client.pid > 0)
-                ::kill(pid_t(client.pid), SIGTERM);
-        EXPECT_TRUE(awaitCondition([&] { return clients(display).empty(); }));
+        for (const auto& managed : probe.managedWindows())
+            if (managed.pid > 0)
+                ::kill(pid_t(managed.pid), SIGTERM);
+        EXPECT_TRUE(awaitCondition([&] { return probe.managedWindows().empty(); }));
         QFile::remove(driveC("close.txt"));
         EXPECT_TRUE(probe.keysDown().empty()) << "a key was left down";
     }

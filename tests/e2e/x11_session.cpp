@@ -193,6 +193,27 @@ bool X11Probe::focusRestsOn(qint64 pid, bool dialog) {
             lists(display_, DefaultRootWindow(display_), "_NET_ACTIVE_WINDOW", XA_WINDOW, client));
 }
 
+QString X11Probe::titleOf(unsigned long window) {
+    Atom actualType = 0;
+    int format = 0;
+    unsigned long count = 0, remaining = 0;
+    unsigned char* data = nullptr;
+    XGetWindowProperty(display_, window, XInternAtom(display_, "_NET_WM_NAME", False), 0, 1024,
+                       False, XInternAtom(display_, "UTF8_STRING", False), &actualType, &format,
+                       &count, &remaining, &data);
+    const QString title = format == 8 ? QString::fromUtf8((const char*)data, int(count)) : "";
+    XFree(data);
+    return title;
+}
+
+std::vector<X11Probe::ManagedWindow> X11Probe::managedWindows() {
+    std::vector<ManagedWindow> list;
+    for (Window window :
+         property(display_, DefaultRootWindow(display_), "_NET_CLIENT_LIST", XA_WINDOW))
+        list.push_back({titleOf(window), pidOf(display_, window), window});
+    return list;
+}
+
 void X11Probe::focus(unsigned long window) {
     XRaiseWindow(display_, window);
     XSetInputFocus(display_, window, RevertToParent, CurrentTime);

@@ -68,6 +68,14 @@ public:
     // Whether the focus rests on a dialog (a message box) or another window of the process, and
     // under a manager on the one it made active: X may hand the focus on first when one goes.
     bool focusRestsOn(qint64 pid, bool dialog);
+    // The windows on the manager's client list: their titles, processes and ids.
+    struct ManagedWindow {
+        QString title;
+        qint64 pid = 0;
+        unsigned long window = 0;
+    };
+    std::vector<ManagedWindow> managedWindows();
+    QString focusedTitle() { return titleOf(focusedClient()); }
     // Raises the window and gives it the focus, without a window manager.
     void focus(unsigned long window);
     int pressKey(const QString& keysymName);
@@ -80,6 +88,7 @@ public:
 private:
     // The client window that holds the focus or a window inside it, 0 for none.
     unsigned long focusedClient();
+    QString titleOf(unsigned long window);
     _XDisplay* display_;
 };
 
