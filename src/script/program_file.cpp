@@ -51,6 +51,22 @@ std::optional<QString> decodeUtf8(const QByteArray& bytes) {
     return text;
 }
 
+bool hasNonAscii(const QByteArray& bytes) {
+    for (char byte : bytes) {
+        if (uchar(byte) >= 0x80)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+DecodedText decodeText(const QByteArray& bytes) {
+    if (std::optional<QString> utf8 = decodeUtf8(bytes))
+        return {std::move(*utf8), false};
+    return {decodeCp1252(bytes), true};
+}
+
 std::optional<QByteArray> encodeCp1252(const QString& text) {
     QByteArray bytes(text.size(), Qt::Uninitialized);
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -62,19 +78,8 @@ std::optional<QByteArray> encodeCp1252(const QString& text) {
     return bytes;
 }
 
-bool hasNonAscii(const QByteArray& bytes) {
-    for (char byte : bytes) {
-        if (uchar(byte) >= 0x80)
-            return true;
-    }
-    return false;
-}
-
-} // namespace
-
 QStringList decodeProgram(const QByteArray& bytes) {
-    std::optional<QString> utf8 = decodeUtf8(bytes);
-    const QString text = utf8 ? std::move(*utf8) : decodeCp1252(bytes);
+    const QString text = decodeText(bytes).text;
     if (text.isEmpty())
         return {};
     QStringList lines = text.split(u'\n');

@@ -10,6 +10,16 @@
 
 namespace tandrel {
 
+// Text as the system reads any file: UTF-8 when the bytes are valid UTF-8, Windows-1252
+// otherwise.
+struct DecodedText {
+    QString text;
+    bool cp1252 = false;
+};
+DecodedText decodeText(const QByteArray& bytes);
+// Nothing when a character has no Windows-1252 byte.
+std::optional<QByteArray> encodeCp1252(const QString& text);
+
 // A program file: one text line per program line, each ended by CR LF. Bytes are read as
 // UTF-8 when they are valid UTF-8 and as Windows-1252 otherwise, so files from the original
 // 8-bit world load unchanged.

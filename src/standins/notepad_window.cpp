@@ -1,5 +1,7 @@
 #include "standins/notepad_window.h"
 
+#include "script/program_file.h"
+
 #include <QCloseEvent>
 #include <QFile>
 #include <QFileDialog>
@@ -20,9 +22,7 @@ NotepadWindow::NotepadWindow(MessageBoxes& messages, const QString& filePath)
     : messages_(messages)
     , editor_(new QPlainTextEdit(this))
     , path_(filePath) {
-    if (QFile file(path_); !path_.isEmpty() && file.open(QIODevice::ReadOnly))
-        editor_->setPlainText(QString::fromUtf8(file.readAll()));
-    editor_->document()->setModified(false);
+    open();
     setCentralWidget(editor_);
     setWindowTitle(documentName() + QStringLiteral(" - ") + kTitle);
     resize(640, 480);
@@ -34,6 +34,25 @@ NotepadWindow::NotepadWindow(MessageBoxes& messages, const QString& filePath)
     file->addSeparator();
     file->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
     editor_->setFocus();
+}
+
+// The file's encoding and line ends are kept, so that saving changes only what was typed.
+void NotepadWindow::open() {
+    QFile file(path_);
+    if (path_.isEmpty() || !file.exists())
+        return;
+    if (!file.open(QIODevice::ReadOnly)) {
+        messages_.inform(QStringLiteral("%1 could not be opened.").arg(path_), kTitle);
+        path_.clear(); // a save must not replace the file that could not be read
+        return;
+    }
+    const QByteArray bytes = file.readAll();
+    const DecodedText decoded = decodeText(bytes);
+    cp1252_ = decoded.cp1252;
+    crlf_ = bytes.contains("\r\n");
+    editor_->setPlainText(
+        QString(decoded.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    editor_->document()->setModified(false);
 }
 
 bool NotepadWindow::save() {
@@ -76,7 +95,11 @@ bool NotepadWindow::mayDiscard() {
 
 bool NotepadWindow::writeTo(const QString& path) {
     QSaveFile file(path);
-    const QByteArray bytes = editor_->toPlainText().toUtf8();
+    QString text = editor_->toPlainText();
+    if (crlf_)
+        text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    const std::optional<QByteArray> narrow = cp1252_ ? encodeCp1252(text) : std::nullopt;
+    const QByteArray bytes = narrow ? *narrow : text.toUtf8();
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         messages_.inform(QStringLiteral("%1 could not be saved.").arg(path), kTitle);
         return false;

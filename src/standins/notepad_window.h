@@ -24,6 +24,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void open();
     // Whether the text may go: saved, or the user said so.
     bool mayDiscard();
     bool writeTo(const QString& path);
@@ -32,6 +33,8 @@ private:
     MessageBoxes& messages_;
     QPlainTextEdit* editor_;
     QString path_;
+    bool cp1252_ = false;
+    bool crlf_ = false;
 };
 
 } // namespace tandrel

@@ -9,7 +9,8 @@
 
 using namespace tandrel;
 
-// Typed text that is not saved brings a question; the answer decides what is kept.
+// Typed text that is not saved brings a question; the answer decides what is kept, and a save
+// keeps the file's encoding and line ends.
 TEST(NotepadWindow, AsksBeforeUnsavedTextGoes) {
     FakeMessageBoxes none;
     EXPECT_EQ(NotepadWindow(none).windowTitle(), "Untitled - Notepad");
@@ -18,26 +19,28 @@ TEST(NotepadWindow, AsksBeforeUnsavedTextGoes) {
     const struct {
         Answer answer;
         bool closes;
-        QByteArray onDisk;
+        QByteArray before, after;
     } rows[] = {
-        {Answer::Cancel, false, "old"},
-        {Answer::No, true, "old"},
-        {Answer::Yes, true, "old new"},
+        {Answer::Cancel, false, "old", "old"},
+        {Answer::No, true, "old", "old"},
+        {Answer::Yes, true, "old", "old new"},
+        {Answer::Yes, true, "caf\xe9\r\nold", "caf\xe9\r\nold new"},
+        {Answer::Yes, true, "caf\xc3\xa9\nold", "caf\xc3\xa9\nold new"},
     };
     for (const auto& row : rows) {
         QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("old") == 3);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(row.before) == row.before.size());
         file.close();
         FakeMessageBoxes boxes;
         boxes.willAnswer(row.answer);
         NotepadWindow window(boxes, path);
         EXPECT_EQ(window.windowTitle(), "notes.txt - Notepad");
-        QTest::keyClick(window.editor(), Qt::Key_End);
+        QTest::keyClick(window.editor(), Qt::Key_End, Qt::ControlModifier);
         QTest::keyClicks(window.editor(), " new");
         EXPECT_EQ(window.close(), row.closes);
         EXPECT_EQ(boxes.texts(), QStringList{"The text in the notes.txt file has changed.\n\n"
                                              "Do you want to save the changes?"});
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        EXPECT_EQ(file.readAll(), row.onDisk);
+        EXPECT_EQ(file.readAll(), row.after);
     }
 }
