@@ -103,6 +103,7 @@ void CalculatorLogic::showResult(double value) {
         display_ = QStringLiteral("Overflow");
         error_ = true;
         pending_ = lastOp_ = QChar();
+        typing_ = false; // a message takes no backspace
         return;
     }
     // Fifteen digits hide the binary rounding: 0.1 + 0.2 shows 0.3.
