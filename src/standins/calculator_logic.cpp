@@ -54,7 +54,9 @@ void CalculatorLogic::press(QChar key) {
         }
         pending_ = QChar();
         typing_ = false;
-        if (!lastOp_.isNull() && apply(value, lastOp_, lastOperand_)) {
+        if (lastOp_.isNull()) {
+            accumulator_ = value;
+        } else if (apply(value, lastOp_, lastOperand_)) {
             accumulator_ = value;
             showResult(value);
         }

@@ -18,7 +18,8 @@ public:
     QString display() const { return display_; }
 
 private:
-    double displayed() const { return display_.toDouble(); }
+    // A result goes on unrounded: 1 / 3 * 3 is 1, though 0.333333333333333 is shown.
+    double displayed() const { return typing_ ? display_.toDouble() : accumulator_; }
     // Works out value operator operand, or shows the error and returns false.
     bool apply(double& value, QChar op, double operand);
     void showResult(double value);
