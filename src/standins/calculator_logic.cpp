@@ -1,10 +1,15 @@
 #include "standins/calculator_logic.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace tandrel {
 
 namespace {
+
+// As many digits as a result shows; more would be lost in the arithmetic and widen the window
+// without end.
+constexpr qsizetype maxDigits = 15;
 
 bool isOperator(QChar key) {
     return QStringLiteral("+-*/").contains(key);
@@ -25,8 +30,11 @@ void CalculatorLogic::press(QChar key) {
         if (key == QLatin1Char('.')) {
             if (!display_.contains(key))
                 display_ += key;
-        } else {
-            display_ = display_ == QLatin1String("0") ? QString(key) : display_ + key;
+        } else if (display_ == QLatin1String("0")) {
+            display_ = key;
+        } else if (std::count_if(display_.cbegin(), display_.cend(),
+                                 [](QChar c) { return c.isDigit(); }) < maxDigits) {
+            display_ += key;
         }
     } else if (isOperator(key)) {
         // An operator right after another replaces it.
