@@ -95,7 +95,10 @@ bool NotepadWindow::mayDiscard() {
 
 bool NotepadWindow::writeTo(const QString& path) {
     QSaveFile file(path);
-    QString text = editor_->toPlainText();
+    // The raw text, as toPlainText would turn no-break spaces into blanks and line separators
+    // into line ends.
+    QString text =
+        editor_->document()->toRawText().replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
     if (crlf_)
         text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     const std::optional<QByteArray> narrow = cp1252_ ? encodeCp1252(text) : std::nullopt;
