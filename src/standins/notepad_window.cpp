@@ -49,7 +49,10 @@ void NotepadWindow::open() {
     const QByteArray bytes = file.readAll();
     const DecodedText decoded = decodeText(bytes);
     cp1252_ = decoded.cp1252;
-    crlf_ = bytes.contains("\r\n");
+    if (bytes.contains("\r\n"))
+        lineEnd_ = QStringLiteral("\r\n");
+    else if (bytes.contains('\r') && !bytes.contains('\n'))
+        lineEnd_ = QStringLiteral("\r"); // the editor reads a lone CR as a line end too
     editor_->setPlainText(
         QString(decoded.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     editor_->document()->setModified(false);
@@ -99,8 +102,7 @@ bool NotepadWindow::writeTo(const QString& path) {
     // into line ends.
     QString text =
         editor_->document()->toRawText().replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    if (crlf_)
-        text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    text.replace(QLatin1Char('\n'), lineEnd_);
     const std::optional<QByteArray> narrow = cp1252_ ? encodeCp1252(text) : std::nullopt;
     const QByteArray bytes = narrow ? *narrow : text.toUtf8();
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {

@@ -34,7 +34,7 @@ private:
     QPlainTextEdit* editor_;
     QString path_;
     bool cp1252_ = false;
-    bool crlf_ = false;
+    QString lineEnd_ = QStringLiteral("\n");
 };
 
 } // namespace tandrel
