@@ -15,13 +15,13 @@ namespace tandrel {
 namespace {
 
 // The file as Notepad takes it: the whole rest of the command line, blanks included, so that
-// an unquoted "C:\My Notes.txt" names one file; a drive-letter path is found on its drive.
-QString notepadFile(const QStringList& arguments) {
-    const QString name = arguments.join(QLatin1Char(' '));
+// an unquoted "C:\My Notes.txt" names one file; a drive-letter path is found on its drive, and
+// is nothing where that drive is not there.
+std::optional<QString> notepadFile(const QString& name) {
     if (name.isEmpty())
-        return {};
+        return QString();
     if (name.contains(QRegularExpression(QStringLiteral("^[A-Za-z]:"))))
-        return DriveFileSystem(DriveFileSystem::configuredRoots()).hostPath(name).value_or(name);
+        return DriveFileSystem(DriveFileSystem::configuredRoots()).hostPath(name);
     return QFileInfo(name).absoluteFilePath();
 }
 
@@ -46,7 +46,14 @@ int runStandIn(int& argc, char** argv) {
         return showAndRun(app, window);
     }
     QtMessageBoxes messages;
-    NotepadWindow window(messages, notepadFile(QCoreApplication::arguments().mid(2)));
+    const QString name = QCoreApplication::arguments().mid(2).join(QLatin1Char(' '));
+    const std::optional<QString> file = notepadFile(name);
+    // Taken as a name in the current directory, a save would make a file called "Q:\notes.txt".
+    if (!file)
+        messages.inform(QStringLiteral("%1 could not be opened: the drive %2: is not ready.")
+                            .arg(name, name.left(1).toUpper()),
+                        QStringLiteral("Notepad"));
+    NotepadWindow window(messages, file.value_or(QString()));
     return showAndRun(app, window);
 }
 
