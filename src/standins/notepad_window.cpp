@@ -41,8 +41,15 @@ void NotepadWindow::open() {
     QFile file(path_);
     if (path_.isEmpty() || !file.exists())
         return;
-    if (!file.open(QIODevice::ReadOnly)) {
-        messages_.inform(QStringLiteral("%1 could not be opened.").arg(path_), kTitle);
+    // A larger file would take some eight times its size in memory and freeze the window for
+    // seconds while it is laid out; a device or pipe (/dev/zero) may never end.
+    constexpr qint64 largestFile = 16 << 20;
+    const bool opened = QFileInfo(file).isFile() && file.open(QIODevice::ReadOnly);
+    if (!opened || file.size() > largestFile) {
+        messages_.inform((opened ? QStringLiteral("%1 is too large to open.")
+                                 : QStringLiteral("%1 could not be opened."))
+                             .arg(path_),
+                         kTitle);
         path_.clear(); // a save must not replace the file that could not be read
         return;
     }
