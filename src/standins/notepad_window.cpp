@@ -56,6 +56,8 @@ void NotepadWindow::open() {
     const QByteArray bytes = file.readAll();
     const DecodedText decoded = decodeText(bytes);
     cp1252_ = decoded.cp1252;
+    // The decoder drops a byte order mark; programs on Windows may look for it.
+    utf8Bom_ = !cp1252_ && bytes.startsWith("\xEF\xBB\xBF");
     if (bytes.contains("\r\n"))
         lineEnd_ = QStringLiteral("\r\n");
     else if (bytes.contains('\r') && !bytes.contains('\n'))
@@ -111,7 +113,7 @@ bool NotepadWindow::writeTo(const QString& path) {
         editor_->document()->toRawText().replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
     text.replace(QLatin1Char('\n'), lineEnd_);
     const std::optional<QByteArray> narrow = cp1252_ ? encodeCp1252(text) : std::nullopt;
-    const QByteArray bytes = narrow ? *narrow : text.toUtf8();
+    const QByteArray bytes = narrow ? *narrow : (utf8Bom_ ? "\xEF\xBB\xBF" : "") + text.toUtf8();
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         messages_.inform(QStringLiteral("%1 could not be saved.").arg(path), kTitle);
         return false;

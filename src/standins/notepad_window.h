@@ -34,6 +34,7 @@ private:
     QPlainTextEdit* editor_;
     QString path_;
     bool cp1252_ = false;
+    bool utf8Bom_ = false;
     QString lineEnd_ = QStringLiteral("\n");
 };
 

@@ -28,6 +28,7 @@ TEST(NotepadWindow, AsksBeforeUnsavedTextGoes) {
         {Answer::Yes, true, "caf\xc3\xa9\nold", "caf\xc3\xa9\nold new"},
         {Answer::Yes, true, "\xc2\xa0\xe2\x80\xa8old", "\xc2\xa0\xe2\x80\xa8old new"},
         {Answer::Yes, true, "a\rold", "a\rold new"},
+        {Answer::Yes, true, "\xef\xbb\xbfold", "\xef\xbb\xbfold new"},
     };
     for (const auto& row : rows) {
         QFile file(path);
