@@ -2,6 +2,7 @@
 // drive C that Tandrel prepares itself, with its Notepad and Calculator stand-ins. The texts
 // are read back through the stand-ins: Ctrl+A, Ctrl+C and the clipboard.
 
+#include "sample_runs.h"
 #include "x11_session.h"
 
 #include <QDir>
@@ -49,43 +50,14 @@ protected:
         process.waitForStarted(e2eDeadlineMs);
     }
 
-    // What the Notepad sample types: pasted texts and ENTER end a line, one-character lines
-    // are typed keys, and the other lines type nothing.
-    static QString typedByNotepadSample() {
-        QFile file(driveC("TANDREL/PROGRAMS/Sample Notepad.TDX"));
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-        QString typed;
-        for (const QString& line : QString::fromLatin1(file.readAll()).split("\r\n")) {
-            if (line.startsWith("{Text Paste}"))
-                typed += line.mid(12) + '\n';
-            else if (line == "{ENTER}")
-                typed += '\n';
-            else if (line.size() == 1)
-                typed += line;
-        }
-        return typed;
-    }
-
     static inline std::unique_ptr<QTemporaryDir> home_;
     X11Probe probe;
 };
 
 TEST_F(SamplesE2E, TheSamplesRunToTheirEndWithTheStandIns) {
-    const QString stopBox = "OK continues - Cancel stops program";
-    const struct {
-        QString program;
-        // The windows left when the runs have ended, sorted: the stand-ins, no Tandrel.
-        QStringList windowsLeft;
-        QString expectedCopy; // of the first of them
-    } rows[] = {
-        {"Sample Notepad", {"Untitled - Notepad"}, typedByNotepadSample()},
-        {"Sample Calculator.TDX", {"Calculator"}, "11"},
-        {"Sample Cascade Programs", {"Calculator", "Untitled - Notepad"}, ""},
-    };
-    for (const auto& row : rows) {
+    for (const SampleRun& row : sampleRuns(driveC("TANDREL/PROGRAMS"))) {
         SCOPED_TRACE(row.program.toStdString());
-        // The calculator sample ends at a file that the cascade makes for it.
-        if (row.program == "Sample Calculator.TDX")
+        if (row.makesCloseFile)
             QFile(driveC("close.txt")).open(QIODevice::WriteOnly);
         QProcess tandrel;
         start(tandrel, {row.program});
@@ -94,7 +66,7 @@ TEST_F(SamplesE2E, TheSamplesRunToTheirEndWithTheStandIns) {
             [&] {
                 if (tandrel.waitForFinished(500))
                     return true;
-                if (probe.focusedTitle() == stopBox)
+                if (probe.focusedTitle() == stopBoxTitle)
                     probe.tapKey("Return");
                 return false;
             },

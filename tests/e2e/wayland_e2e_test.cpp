@@ -3,6 +3,7 @@
 // reports of a session that has the protocols it needs (sway) and of one that has none (weston);
 // and its own window, native on sway, driven by a pointer and keys.
 
+#include "sample_runs.h"
 #include "wayland_session.h"
 
 #include <QFile>
@@ -385,6 +386,77 @@ TEST_F(SwayEditorE2E, ClicksAndKeysMakeLinesAndAProgramSavedByClicksIsOnDriveC) 
     EXPECT_EQ(awaitValue([] { return contents(programs("saved.TDX")); },
                          [&](const QByteArray& now) { return now == saved; }),
               saved);
+}
+
+// The sample programs as a user runs them on sway, without TANDREL_DRIVE_C or QT_QPA_PLATFORM: on
+// the drive C that a first start has prepared with the stand-ins' launchers. The texts are read
+// back through the stand-ins: Ctrl+A, Ctrl+C and wl-paste.
+class SwaySamplesE2E : public SwayTest {
+protected:
+    static void SetUpTestSuite() {
+        SwayTest::SetUpTestSuite();
+        UserProcess first;
+        start(first, {});
+        awaitCondition([] { return QFile::exists(driveC() + "TANDREL/PROGRAMS/Read Me"); });
+    }
+    static QString driveC() { return session_->path("data/tandrel/drive_c/"); }
+    static void start(QProcess& tandrel, const QStringList& arguments) {
+        const QStringList user = {"-u",
+                                  "TANDREL_DRIVE_C",
+                                  "-u",
+                                  "QT_QPA_PLATFORM",
+                                  "XDG_SESSION_TYPE=wayland",
+                                  session_->executable(TANDREL_PATH)};
+        session_->start(tandrel, "env", user + arguments);
+    }
+};
+
+TEST_F(SwaySamplesE2E, TheSamplesRunToTheirEndWithTheStandIns) {
+    for (const SampleRun& row : sampleRuns(driveC() + "TANDREL/PROGRAMS")) {
+        SCOPED_TRACE(row.program.toStdString());
+        if (row.makesCloseFile)
+            session_->write("data/tandrel/drive_c/close.txt", {});
+        UserProcess tandrel;
+        start(tandrel, {row.program});
+        // Each {Stop} box of a run, the cascade's nested ones too, is answered with OK.
+        EXPECT_TRUE(awaitCondition(
+            [&] {
+                if (tandrel.waitForFinished(500))
+                    return true;
+                if (focusedWindow(*session_).name == stopBoxTitle)
+                    session_->run("wtype", {"-s", "150", "-k", "Return"});
+                return false;
+            },
+            6 * e2eDeadlineMs));
+        EXPECT_EQ(tandrel.exitCode(), 0) << tandrel.readAllStandardError().toStdString();
+
+        QList<SwayWindow> windows;
+        const auto titles = [&] {
+            windows = session_->windows();
+            std::ranges::sort(windows, {}, &SwayWindow::name);
+            QStringList titles;
+            for (const SwayWindow& window : windows)
+                titles << window.name;
+            return titles;
+        };
+        EXPECT_EQ(
+            awaitValue(titles, [&](const QStringList& now) { return now == row.windowsLeft; }),
+            row.windowsLeft);
+        if (!row.expectedCopy.isEmpty() && !windows.isEmpty()) {
+            session_->run("swaymsg", {QString("[pid=%1] focus").arg(windows[0].pid)});
+            session_->run("wtype", {"-s", "150", "-M", "ctrl", "-k", "a", "-k", "c", "-m", "ctrl"});
+            const auto copy = [] {
+                return QString::fromUtf8(session_->run("wl-paste", {"-n"}).out);
+            };
+            EXPECT_EQ(awaitValue(copy, [&](const QString& now) { return now == row.expectedCopy; }),
+                      row.expectedCopy);
+        }
+        // The next sample starts on an empty screen.
+        for (const SwayWindow& window : windows)
+            ::kill(pid_t(window.pid), SIGTERM);
+        EXPECT_TRUE(awaitCondition([&] { return session_->windows().isEmpty(); }));
+        QFile::remove(driveC() + "close.txt");
+    }
 }
 
 } // namespace

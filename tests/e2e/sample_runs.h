@@ -1,0 +1,43 @@
+#pragma once
+
+// The sample programs that run to their end with the stand-ins, and what they leave: for the
+// end-to-end tests under X11 and under Wayland.
+
+#include <QFile>
+#include <QStringList>
+#include <vector>
+
+namespace tandrel::e2e {
+
+inline const QString stopBoxTitle = QStringLiteral("OK continues - Cancel stops program");
+
+// What the Notepad sample in the programs directory types: pasted texts and ENTER end a line,
+// one-character lines are typed keys, and the other lines type nothing.
+inline QString typedByNotepadSample(const QString& programs) {
+    QFile file(programs + QStringLiteral("/Sample Notepad.TDX"));
+    QString typed = file.open(QIODevice::ReadOnly) ? QString() : QStringLiteral("<no sample>");
+    for (const QString& line : QString::fromLatin1(file.readAll()).split(QStringLiteral("\r\n"))) {
+        if (line.startsWith(QLatin1String("{Text Paste}")))
+            typed += line.mid(12) + u'\n';
+        else if (line == QLatin1String("{ENTER}"))
+            typed += u'\n';
+        else if (line.size() == 1)
+            typed += line;
+    }
+    return typed;
+}
+
+struct SampleRun {
+    QString program;
+    bool makesCloseFile;     // the calculator sample ends at a file that the cascade makes for it
+    QStringList windowsLeft; // sorted: the stand-ins, no Tandrel
+    QString expectedCopy;    // of the first of them; empty for none to read
+};
+
+inline std::vector<SampleRun> sampleRuns(const QString& programs) {
+    return {{"Sample Notepad", false, {"Untitled - Notepad"}, typedByNotepadSample(programs)},
+            {"Sample Calculator.TDX", true, {"Calculator"}, "11"},
+            {"Sample Cascade Programs", false, {"Calculator", "Untitled - Notepad"}, ""}};
+}
+
+} // namespace tandrel::e2e
