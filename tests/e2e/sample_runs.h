@@ -27,6 +27,14 @@ inline QString typedByNotepadSample(const QString& programs) {
     return typed;
 }
 
+// A run's standard error goes to this file, not to a pipe: the stand-ins it starts inherit it
+// and outlive the run, and a pipe that the test stops reading when the run ends would kill them
+// (SIGPIPE) at their next warning.
+inline QString runErrors(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
 struct SampleRun {
     QString program;
     bool makesCloseFile;     // the calculator sample ends at a file that the cascade makes for it

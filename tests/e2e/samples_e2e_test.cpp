@@ -46,6 +46,7 @@ protected:
         env.insert("XDG_DATA_HOME", home_->filePath("data"));
         env.insert("XDG_CONFIG_HOME", home_->filePath("config"));
         process.setProcessEnvironment(env);
+        process.setStandardErrorFile(home_->filePath("run-errors.txt"));
         process.start(TANDREL_PATH, arguments);
         process.waitForStarted(e2eDeadlineMs);
     }
@@ -72,7 +73,8 @@ TEST_F(SamplesE2E, TheSamplesRunToTheirEndWithTheStandIns) {
             },
             6 * e2eDeadlineMs));
         EXPECT_EQ(tandrel.exitStatus(), QProcess::NormalExit);
-        EXPECT_EQ(tandrel.exitCode(), 0) << tandrel.readAllStandardError().toStdString();
+        EXPECT_EQ(tandrel.exitCode(), 0)
+            << runErrors(home_->filePath("run-errors.txt")).toStdString();
 
         const auto titles = [&] {
             QStringList titles;
