@@ -3,6 +3,8 @@
 // The sample programs that run to their end with the stand-ins, and what they leave: for the
 // end-to-end tests under X11 and under Wayland.
 
+#include "x11_session.h"
+
 #include <QFile>
 #include <QStringList>
 #include <vector>
@@ -10,6 +12,20 @@
 namespace tandrel::e2e {
 
 inline const QString stopBoxTitle = QStringLiteral("OK continues - Cancel stops program");
+
+// Until the run ends, each {Stop} box it shows, the cascade's nested ones too, answered with OK.
+inline bool awaitRunAnsweringStops(QProcess& run, const std::function<QString()>& focusedTitle,
+                                   const std::function<void()>& pressReturn) {
+    return awaitCondition(
+        [&] {
+            if (run.waitForFinished(500))
+                return true;
+            if (focusedTitle() == stopBoxTitle)
+                pressReturn();
+            return false;
+        },
+        6 * e2eDeadlineMs);
+}
 
 // What the Notepad sample in the programs directory types: pasted texts and ENTER end a line,
 // one-character lines are typed keys, and the other lines type nothing.

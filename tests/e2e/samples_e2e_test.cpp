@@ -62,16 +62,8 @@ TEST_F(SamplesE2E, TheSamplesRunToTheirEndWithTheStandIns) {
             QFile(driveC("close.txt")).open(QIODevice::WriteOnly);
         QProcess tandrel;
         start(tandrel, {row.program});
-        // Each {Stop} box of a run, the cascade's nested ones too, is answered with OK.
-        EXPECT_TRUE(awaitCondition(
-            [&] {
-                if (tandrel.waitForFinished(500))
-                    return true;
-                if (probe.focusedTitle() == stopBoxTitle)
-                    probe.tapKey("Return");
-                return false;
-            },
-            6 * e2eDeadlineMs));
+        EXPECT_TRUE(awaitRunAnsweringStops(
+            tandrel, [&] { return probe.focusedTitle(); }, [&] { probe.tapKey("Return"); }));
         EXPECT_EQ(tandrel.exitStatus(), QProcess::NormalExit);
         EXPECT_EQ(tandrel.exitCode(), 0)
             << runErrors(home_->filePath("run-errors.txt")).toStdString();

@@ -419,16 +419,11 @@ TEST_F(SwaySamplesE2E, TheSamplesRunToTheirEndWithTheStandIns) {
             session_->write("data/tandrel/drive_c/close.txt", {});
         UserProcess tandrel;
         start(tandrel, {row.program});
-        // Each {Stop} box of a run, the cascade's nested ones too, is answered with OK.
-        EXPECT_TRUE(awaitCondition(
-            [&] {
-                if (tandrel.waitForFinished(500))
-                    return true;
-                if (focusedWindow(*session_).name == stopBoxTitle)
-                    session_->run("wtype", {"-s", "150", "-k", "Return"});
-                return false;
-            },
-            6 * e2eDeadlineMs));
+        EXPECT_TRUE(awaitRunAnsweringStops(
+            tandrel, [] { return focusedWindow(*session_).name; },
+            [] {
+                session_->run("wtype", {"-s", "150", "-k", "Return"});
+            }));
         EXPECT_EQ(tandrel.exitCode(), 0)
             << runErrors(session_->path("run-errors.txt")).toStdString();
 
